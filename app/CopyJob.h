@@ -1,0 +1,53 @@
+// The copy job record that the installer, the copy worker and the uninstaller share.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "PathText.h"
+
+enum class CopyStatus : LONG {
+    Idle = 0,   // the job runs, or there is nothing to report
+    Done = 1,   // every file of the job has been copied
+    Failed = 2, // the job ended without success
+    Abort = 3,  // stop copying and delete what the job installs
+};
+
+class CopyJob {
+public:
+    CopyJob();
+    ~CopyJob();
+    CopyJob(const CopyJob&) = delete;
+    CopyJob& operator=(const CopyJob&) = delete;
+
+    void setSetupType(std::int32_t type);
+    bool setInstallFolder(const char* path);
+    bool setSourceRoot(const char* path);
+
+    CopyStatus getStatus() const;
+    void clearStatus();
+    // Asks the worker to stop. Only a running job (Idle) takes the request, so an
+    // outcome that the worker has already stored is never hidden.
+    void requestAbort();
+
+    std::int32_t jobSetupType() const { return setupType; }
+    const char* jobInstallFolder() const { return installFolder; }
+    const char* jobSourceRoot() const { return sourceRoot; }
+
+private:
+    char installFolder[PathText::Size];
+    char sourceRoot[PathText::Size];
+    HWND dialogWindow;
+    HWND fileBar;
+    HWND totalBar;
+    HANDLE workerThread;
+    std::int32_t setupType;
+    std::atomic<LONG> status;
+    DWORD filePos;
+    DWORD fileSize;
+    DWORD totalPos;
+    DWORD totalSize;
+
+    static_assert(sizeof(std::atomic<LONG>) == 4, "the status word is one 32-bit value");
+};

@@ -1,0 +1,21 @@
+# Cross-compiling with mingw-w64. MINGW_TRIPLET picks the target: i686 for the
+# shipped 32-bit program, x86_64 for hosts that cannot execute 32-bit code.
+set(MINGW_TRIPLET "i686-w64-mingw32" CACHE STRING "mingw-w64 target triplet")
+
+set(CMAKE_SYSTEM_NAME Windows)
+if(MINGW_TRIPLET MATCHES "^x86_64")
+  set(CMAKE_SYSTEM_PROCESSOR AMD64)
+  set(WINE_LOADER /usr/lib/wine/wine64 CACHE FILEPATH "Wine loader for the tests")
+else()
+  set(CMAKE_SYSTEM_PROCESSOR x86)
+  set(WINE_LOADER /usr/lib/wine/wine CACHE FILEPATH "Wine loader for the tests")
+endif()
+
+set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_LOADER})

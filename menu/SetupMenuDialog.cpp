@@ -1,0 +1,166 @@
+// The main menu: install or uninstall, play, DirectX setup, cancel.
+#include "SetupMenuDialog.h"
+
+#include "../app/PathText.h"
+#include "../res/resource.h"
+#include "MenuText.h"
+
+SetupMenuDialog::SetupMenuDialog()
+    : playButton(nullptr), notInstalled(1), runningMutex(nullptr), installDialog(nullptr),
+      uninstallDialog(nullptr), endingUnseen(false)
+{
+}
+
+SetupMenuDialog::~SetupMenuDialog() = default;
+
+INT_PTR SetupMenuDialog::dialogProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_WINDOWPOSCHANGING:
+        keepHiddenWhenEnding(reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_INITDIALOG:
+        onInitDialog();
+        return 1;
+    case WM_DESTROY:
+        onDestroy();
+        return 1;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam));
+        return 0;
+    }
+    return 0;
+}
+
+// A menu that finds the running mutex already there ends before it is ever shown.
+void SetupMenuDialog::onInitDialog()
+{
+    runningMutex = CreateMutexA(nullptr, FALSE, MenuText::RunningMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        endingUnseen = true;
+        EndDialog(hwnd, IDCANCEL);
+        CloseHandle(runningMutex);
+        runningMutex = nullptr;
+        return;
+    }
+    endingUnseen = false;
+    playButton = GetDlgItem(hwnd, IDC_PLAY);
+    refreshInstallState();
+    centreOnScreen(hwnd);
+}
+
+// The dialog manager shows a visible template after WM_INITDIALOG even when the
+// dialog has already ended; a menu that ends there must not flash up.
+void SetupMenuDialog::keepHiddenWhenEnding(WINDOWPOS* position)
+{
+    if (endingUnseen)
+        position->flags &= ~SWP_SHOWWINDOW;
+}
+
+void SetupMenuDialog::onDestroy()
+{
+    if (runningMutex != nullptr) {
+        CloseHandle(runningMutex);
+        runningMutex = nullptr;
+    }
+}
+
+void SetupMenuDialog::onCommand(WORD id)
+{
+    switch (id) {
+    case IDC_INSTALL:
+        onInstallOrUninstall();
+        break;
+    case IDC_PLAY:
+        onPlay();
+        break;
+    case IDC_DIRECTX:
+        onDirectX();
+        break;
+    case IDCANCEL:
+        EndDialog(hwnd, IDCANCEL);
+        break;
+    }
+}
+
+// The branch follows the state of the last refresh; the registry is not read again first.
+void SetupMenuDialog::onInstallOrUninstall()
+{
+    if (notInstalled == 1) {
+        if (installDialog == nullptr)
+            return;
+    } else {
+        if (uninstallDialog == nullptr)
+            return;
+        if (MessageBoxA(hwnd, MenuText::ConfirmUninstall, MenuText::ConfirmUninstallCaption,
+                        MB_YESNO | MB_ICONQUESTION) == IDNO)
+            return;
+    }
+    refreshInstallState();
+}
+
+void SetupMenuDialog::onPlay()
+{
+    char gamePath[PathText::Size];
+    char installFolder[PathText::Size];
+    if (installState.readGamePath(gamePath, sizeof gamePath) &&
+        installState.readInstallFolder(installFolder, sizeof installFolder) &&
+        launchProgram(gamePath, installFolder)) {
+        EndDialog(hwnd, IDCANCEL);
+        return;
+    }
+    showMessage(MenuText::PlayFailed, MenuText::PlayFailedCaption, MB_ICONWARNING);
+}
+
+void SetupMenuDialog::onDirectX()
+{
+    char currentDirectory[PathText::Size];
+    DWORD length = GetCurrentDirectoryA(sizeof currentDirectory, currentDirectory);
+    if (length == 0) {
+        showMessage(MenuText::NoCurrentDirectory, MenuText::DirectXCaption, MB_ICONINFORMATION);
+        return;
+    }
+    char folder[PathText::Size];
+    char program[PathText::Size];
+    if (!composeDirectXPaths(currentDirectory, length, folder, program) ||
+        !launchProgram(program, folder))
+        showMessage(MenuText::DirectXFailed, MenuText::DirectXCaption, MB_ICONINFORMATION);
+}
+
+void SetupMenuDialog::refreshInstallState()
+{
+    bool installed = installState.isInstalled();
+    SetDlgItemTextA(hwnd, IDC_INSTALL, installed ? MenuText::Uninstall : MenuText::Install);
+    notInstalled = installed ? 0 : 1;
+    EnableWindow(playButton, installed ? TRUE : FALSE);
+}
+
+void SetupMenuDialog::showMessage(const char* text, const char* caption, UINT icon)
+{
+    MessageBoxA(hwnd, text, caption, icon | MB_OK);
+}
+
+int SetupMenuDialog::launchProgram(const char* applicationPath, const char* workingDirectory)
+{
+    STARTUPINFOA startup;
+    GetStartupInfoA(&startup);
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(applicationPath, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDirectory, &startup, &process))
+        return 0;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 1;
+}
+
+// A length of the buffer's size or more is GetCurrentDirectoryA asking for a larger buffer.
+bool SetupMenuDialog::composeDirectXPaths(const char* currentDirectory, DWORD length,
+                                          char* folder, char* program)
+{
+    if (length == 0 || length >= PathText::Size)
+        return false;
+    const char* separator = PathText::endsWithBackslash(currentDirectory) ? "" : "\\";
+    return PathText::concat(folder, PathText::Size, currentDirectory, separator,
+                            MenuText::DirectXFolder) &&
+           PathText::concat(program, PathText::Size, folder, MenuText::DirectXProgram);
+}

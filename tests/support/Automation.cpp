@@ -1,0 +1,239 @@
+// Drives the program's windows from a second thread, as a user would.
+#include "Automation.h"
+
+#include <cstring>
+#include <shlobj.h>
+
+namespace {
+
+const int MessageBoxIcon = 1088;
+const int MessageBoxText = 0xFFFF;
+const DWORD Poll = 20;
+
+struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && std::strcmp(className, "#32770") == 0 &&
+        IsWindowVisible(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+Automation::Automation(Script script, DWORD processId)
+    : script(std::move(script)), processId(processId), thread(nullptr)
+{
+    thread = CreateThread(nullptr, 0, threadMain, this, 0, nullptr);
+}
+
+Automation::~Automation()
+{
+    finish();
+}
+
+std::vector<std::string> Automation::finish()
+{
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+        thread = nullptr;
+    }
+    return failures;
+}
+
+DWORD WINAPI Automation::threadMain(void* self)
+{
+    auto* automation = static_cast<Automation*>(self);
+    automation->script(*automation);
+    return 0;
+}
+
+std::vector<HWND> Automation::visibleDialogs() const
+{
+    Search search{processId, {}};
+    EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool Automation::isMessageBox(HWND window)
+{
+    return GetDlgItem(window, MessageBoxIcon) != nullptr;
+}
+
+HWND Automation::findDialog(const char* caption, int controlId, bool messageBox) const
+{
+    for (HWND window : visibleDialogs()) {
+        if (textOf(window) != caption || isMessageBox(window) != messageBox)
+            continue;
+        if (controlId == 0 || GetDlgItem(window, controlId) != nullptr)
+            return window;
+    }
+    return nullptr;
+}
+
+HWND Automation::waitForDialog(const char* caption, int controlId, DWORD timeout)
+{
+    if (failed())
+        return nullptr;
+    HWND window = nullptr;
+    if (!waitUntil([&] { return (window = findDialog(caption, controlId, false)) != nullptr; },
+                   timeout))
+    {
+        fail(std::string("no dialog \"") + caption + "\" appeared");
+        rescue();
+    }
+    return window;
+}
+
+HWND Automation::waitForMessageBox(const char* caption, DWORD timeout)
+{
+    if (failed())
+        return nullptr;
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = findDialog(caption, 0, true)) != nullptr; }, timeout)) {
+        std::string seen;
+        for (HWND window : visibleDialogs())
+            seen += " [" + textOf(window) + ": " + itemText(window, MessageBoxText) + "]";
+        fail(std::string("no message box \"") + caption + "\" appeared; visible:" + seen);
+        rescue();
+    }
+    return box;
+}
+
+void Automation::answerMessageBox(const char* caption, const char* text, LPCSTR icon, int button)
+{
+    HWND box = waitForMessageBox(caption);
+    if (box == nullptr)
+        return;
+    std::string shown = itemText(box, MessageBoxText);
+    check(shown == text, std::string("message box \"") + caption + "\" says \"" + shown +
+                             "\", expected \"" + text + "\"");
+    HWND iconControl = GetDlgItem(box, MessageBoxIcon);
+    DWORD_PTR iconShown = 0;
+    SendMessageTimeoutA(iconControl, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &iconShown);
+    check(reinterpret_cast<HICON>(iconShown) == LoadIconA(nullptr, icon),
+          std::string("message box \"") + caption + "\" has another icon");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    waitGone(box);
+}
+
+void Automation::answerFolderPicker(const char* path)
+{
+    if (failed())
+        return;
+    HWND picker = nullptr;
+    if (!waitUntil([&] {
+            for (HWND window : visibleDialogs())
+                if (FindWindowExA(window, nullptr, "SysTreeView32", nullptr) != nullptr)
+                    return (picker = window) != nullptr;
+            return false;
+        })) {
+        fail("no folder picker appeared");
+        rescue();
+        return;
+    }
+    if (path != nullptr) {
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path),
+                            SMTO_ABORTIFHUNG, 5000, &ignored);
+    }
+    PostMessageA(picker, WM_COMMAND, MAKEWPARAM(path != nullptr ? IDOK : IDCANCEL, BN_CLICKED), 0);
+    waitGone(picker);
+}
+
+void Automation::click(HWND dialog, int id)
+{
+    if (dialog == nullptr || failed())
+        return;
+    HWND button = GetDlgItem(dialog, id);
+    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+        fail("button " + std::to_string(id) + " cannot be pressed");
+        return;
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+bool Automation::waitUntil(const std::function<bool()>& condition, DWORD timeout)
+{
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeout)
+            return false;
+        Sleep(Poll);
+    }
+    return true;
+}
+
+bool Automation::waitGone(HWND window, DWORD timeout)
+{
+    DWORD start = GetTickCount();
+    while (IsWindow(window) && IsWindowVisible(window)) {
+        if (GetTickCount() - start > timeout) {
+            fail("a window stayed open: \"" + textOf(window) + "\"");
+            return false;
+        }
+        Sleep(Poll);
+    }
+    return true;
+}
+
+bool Automation::staysWithoutWindows(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        if (!visibleDialogs().empty())
+            return false;
+        Sleep(Poll);
+    }
+    return true;
+}
+
+void Automation::check(bool condition, const std::string& what)
+{
+    if (!condition)
+        failures.push_back(what);
+}
+
+void Automation::fail(const std::string& what)
+{
+    failures.push_back(what);
+}
+
+// After a missed window: press Cancel (or OK) on whatever is open, for a few seconds.
+void Automation::rescue()
+{
+    for (int round = 0; round < 50; ++round) {
+        for (HWND window : visibleDialogs()) {
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            if (isMessageBox(window))
+                PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+        Sleep(100);
+    }
+}
+
+std::string Automation::textOf(HWND window)
+{
+    char text[1024] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 5000, &length))
+        return std::string();
+    return std::string(text);
+}
+
+std::string Automation::itemText(HWND dialog, int id)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item != nullptr ? textOf(item) : std::string();
+}

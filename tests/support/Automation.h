@@ -1,0 +1,60 @@
+// Drives the program's windows from a second thread, as a user would: finds dialogs
+// and message boxes by caption, reads them, presses their buttons. Every wait has a
+// timeout; a missed window is recorded as a failure and every dialog left open is
+// cancelled, so that a broken program fails its test instead of hanging it.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Automation {
+public:
+    using Script = std::function<void(Automation&)>;
+    static const DWORD DefaultTimeout = 15000;
+
+    // Runs the script on its own thread at once, against the windows of processId.
+    explicit Automation(Script script, DWORD processId = GetCurrentProcessId());
+    ~Automation();
+    Automation(const Automation&) = delete;
+    Automation& operator=(const Automation&) = delete;
+
+    // Waits for the script to end; returns what went wrong, empty when nothing did.
+    std::vector<std::string> finish();
+
+    // --- for scripts ---
+    // A visible dialog with this caption that has the control (0: any dialog that is
+    // not a message box).
+    HWND waitForDialog(const char* caption, int controlId = 0, DWORD timeout = DefaultTimeout);
+    HWND waitForMessageBox(const char* caption, DWORD timeout = DefaultTimeout);
+    // Checks text and icon (IDI_WARNING...), then presses the button (IDOK, IDYES...).
+    void answerMessageBox(const char* caption, const char* text, LPCSTR icon, int button);
+    // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
+    void answerFolderPicker(const char* path);
+    // Presses a button of a dialog; a hidden or disabled button counts as a failure.
+    void click(HWND dialog, int id);
+    bool waitUntil(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
+    bool waitGone(HWND window, DWORD timeout = DefaultTimeout);
+    // True when no visible window of the process shows up for the whole time.
+    bool staysWithoutWindows(DWORD milliseconds);
+
+    void check(bool condition, const std::string& what);
+    void fail(const std::string& what);
+    bool failed() const { return !failures.empty(); }
+
+    static std::string textOf(HWND window);
+    static std::string itemText(HWND dialog, int id);
+    static bool isMessageBox(HWND window);
+    std::vector<HWND> visibleDialogs() const;
+
+private:
+    static DWORD WINAPI threadMain(void* self);
+    HWND findDialog(const char* caption, int controlId, bool messageBox) const;
+    void rescue();
+
+    Script script;
+    DWORD processId;
+    HANDLE thread;
+    std::vector<std::string> failures;
+};

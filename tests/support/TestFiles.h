@@ -1,0 +1,26 @@
+// Files, folders and simulated drives for the tests. The Wine prefix maps the
+// drive letters below to folders of the build tree (tools/prepare-wine.sh).
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace TestFiles {
+const char CdromRoot[] = "Q:\\";
+const char RemovableRoot[] = "R:\\";
+const char NetworkRoot[] = "N:\\";
+const char HardDiskRoot[] = "D:\\";
+
+std::string exeFolder(); // the folder of the running test program, with a backslash
+bool write(const std::string& path, const std::string& bytes);
+std::string read(const std::string& path);
+bool exists(const std::string& path);
+bool isDirectory(const std::string& path);
+// Creates the folder and every missing folder above it.
+bool makeFolders(const std::string& path);
+// Removes a folder with everything in it, read-only files included.
+void removeTree(const std::string& path);
+// Waits until the file exists and is not empty, or the time is up.
+bool waitForFile(const std::string& path, DWORD timeout = 15000);
+std::string currentDirectory();
+} // namespace TestFiles

@@ -1,0 +1,107 @@
+// The dialog framework and the program's start: routing, centring, single instance.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/DialogBase.h"
+#include "app/Launcher.h"
+#include "support/Automation.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+class RecordingDialog : public DialogBase {
+public:
+    std::vector<UINT> messages;
+    HWND seenOnInit = nullptr;
+
+    INT_PTR dialogProc(UINT message, WPARAM, LPARAM) override
+    {
+        messages.push_back(message);
+        if (message == WM_INITDIALOG) {
+            seenOnInit = hwnd;
+            PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+            return TRUE;
+        }
+        if (message == WM_COMMAND) {
+            EndDialog(hwnd, 7);
+            return TRUE;
+        }
+        return FALSE;
+    }
+};
+
+} // namespace
+
+TEST(DialogFramework, RoutesFromInitDialogOnAndReturnsTheEndDialogValue)
+{
+    RecordingDialog dialog;
+    INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
+    EXPECT_EQ(result, 7);
+    ASSERT_FALSE(dialog.messages.empty());
+    // WM_SETFONT and friends arrive before WM_INITDIALOG and must not reach the object.
+    EXPECT_EQ(dialog.messages.front(), static_cast<UINT>(WM_INITDIALOG));
+    EXPECT_NE(dialog.seenOnInit, nullptr);
+    EXPECT_EQ(dialog.window(), dialog.seenOnInit);
+}
+
+TEST(DialogFramework, MissingTemplateGivesMinusOne)
+{
+    RecordingDialog dialog;
+    EXPECT_EQ(dialog.showModal(GetModuleHandleA(nullptr), "IDD_NO_SUCH_DLG", nullptr), -1);
+    EXPECT_TRUE(dialog.messages.empty());
+}
+
+TEST(DialogFramework, CentresWithoutClampingEvenWhenLargerThanTheScreen)
+{
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    HWND small = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 301, 201, nullptr, nullptr, nullptr, nullptr);
+    HWND large = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, screenWidth + 401, screenHeight + 301,
+                                 nullptr, nullptr, nullptr, nullptr);
+    DialogBase::centreOnScreen(small);
+    DialogBase::centreOnScreen(large);
+    RECT rect;
+    GetWindowRect(small, &rect);
+    EXPECT_EQ(rect.left, screenWidth / 2 - 301 / 2);
+    EXPECT_EQ(rect.top, screenHeight / 2 - 201 / 2);
+    EXPECT_EQ(rect.right - rect.left, 301);
+    GetWindowRect(large, &rect);
+    EXPECT_EQ(rect.left, screenWidth / 2 - (screenWidth + 401) / 2);
+    EXPECT_LT(rect.left, 0);
+    EXPECT_LT(rect.top, 0);
+    DestroyWindow(small);
+    DestroyWindow(large);
+}
+
+using Launch = RegistryTest;
+
+TEST_F(Launch, ASecondStartEndsSilentlyWithZero)
+{
+    HANDLE first = CreateMutexA(nullptr, FALSE, Launcher::InstallerMutexName);
+    ASSERT_NE(first, nullptr);
+    Automation user([](Automation& a) { a.check(a.staysWithoutWindows(500), "a window appeared"); });
+    EXPECT_EQ(Launcher::run(GetModuleHandleA(nullptr)), 0);
+    EXPECT_EQ(user.finish(), std::vector<std::string>{});
+    // The first copy's mutex is still there and still its own.
+    HANDLE again = OpenMutexA(SYNCHRONIZE, FALSE, Launcher::InstallerMutexName);
+    EXPECT_NE(again, nullptr);
+    CloseHandle(again);
+    CloseHandle(first);
+}
+
+TEST_F(Launch, RunsTheMenuAndReleasesTheMutexesAfterwards)
+{
+    Automation user([](Automation& a) {
+        HWND menu = a.waitForDialog("Velnora", 1008);
+        HANDLE installer = OpenMutexA(SYNCHRONIZE, FALSE, Launcher::InstallerMutexName);
+        a.check(installer != nullptr, "no installer mutex while the menu is open");
+        CloseHandle(installer);
+        a.click(menu, IDCANCEL);
+        a.waitGone(menu);
+    });
+    EXPECT_EQ(Launcher::run(GetModuleHandleA(nullptr)), 0);
+    EXPECT_EQ(user.finish(), std::vector<std::string>{});
+    EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, Launcher::InstallerMutexName), nullptr);
+    EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
+}

@@ -1,0 +1,283 @@
+// The main menu, run for real and driven from a second thread.
+#include <gtest/gtest.h>
+
+#include "app/PathText.h"
+#include "menu/SetupMenuDialog.h"
+#include "res/resource.h"
+#include "support/Automation.h"
+#include "support/TestFiles.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+using Failures = std::vector<std::string>;
+
+const char PlayFailed[] = "ゲームの実行に失敗しました。";
+const char DirectXCaption[] = "DirectXのセットアップ";
+const char DirectXFailed[] = "DirectXのセットアップの実行に失敗しました。";
+
+class Menu : public RegistryTest {
+protected:
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        savedDirectory = TestFiles::currentDirectory();
+        logPath = TestFiles::exeFolder() + "standin-menu.log";
+        DeleteFileA(logPath.c_str());
+        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
+        TestFiles::removeTree(work);
+        TestFiles::makeFolders(work);
+    }
+
+    void TearDown() override
+    {
+        SetCurrentDirectoryA(savedDirectory.c_str());
+        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
+        TestFiles::removeTree(work);
+        DeleteFileA(logPath.c_str());
+        RegistryTest::TearDown();
+    }
+
+    INT_PTR runMenu(Automation::Script script, Failures& failures)
+    {
+        Automation user(std::move(script));
+        INT_PTR result = menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
+        failures = user.finish();
+        return result;
+    }
+
+    // Puts the stand-in program at path, creating its folders.
+    void placeStandIn(const std::string& path)
+    {
+        TestFiles::makeFolders(path.substr(0, path.find_last_of('\\')));
+        ASSERT_TRUE(CopyFileA((TestFiles::exeFolder() + "standin.exe").c_str(), path.c_str(), FALSE))
+            << path;
+    }
+
+    // "program|working directory" of the stand-in's first start.
+    std::string standInStart()
+    {
+        if (!TestFiles::waitForFile(logPath))
+            return "<not started>";
+        std::string log = TestFiles::read(logPath);
+        return log.substr(0, log.find('\n'));
+    }
+
+    SetupMenuDialog menu;
+    std::string work = "D:\\menutest";
+    std::string logPath;
+    std::string savedDirectory;
+};
+
+} // namespace
+
+TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
+{
+    Failures failures;
+    INT_PTR result = runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        if (!window)
+            return;
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
+        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        RECT rect;
+        GetWindowRect(window, &rect);
+        int width = rect.right - rect.left;
+        a.check(rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, "menu not centred");
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST_F(Menu, ARecordWithoutSetupTypeCountsAsNotInstalled)
+{
+    TestRegistry::putText("Current", "D:\\menutest\\");
+    TestRegistry::putText("EXEC", "D:\\menutest\\TORLE.EXE");
+    Failures failures;
+    runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
+        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST_F(Menu, PlayStartsTheRecordedGameInItsFolderAndCloses)
+{
+    placeStandIn(work + "\\TORLE.EXE");
+    TestRegistry::putDword("SetupType", 0);
+    TestRegistry::putText("Current", work + "\\");
+    TestRegistry::putText("EXEC", work + "\\TORLE.EXE");
+    Failures failures;
+    INT_PTR result = runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "uninstall label");
+        a.click(window, IDC_PLAY);
+        a.waitGone(window);
+    }, failures);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(standInStart(), work + "\\TORLE.EXE|" + work);
+}
+
+TEST_F(Menu, PlayHoldsGamePathsOfTwoHundredFiftyNineCharactersWhole)
+{
+    std::string folder = work + "\\" + std::string(259 - work.size() - 11, 'v');
+    std::string game = folder + "\\TORLE.EXE";
+    ASSERT_EQ(game.size(), 259u);
+    placeStandIn(game);
+    TestRegistry::putDword("SetupType", 1);
+    TestRegistry::putText("Current", folder + "\\");
+    TestRegistry::putText("EXEC", game);
+    Failures failures;
+    runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_PLAY);
+        a.waitGone(window);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(standInStart(), game + "|" + folder);
+}
+
+TEST_F(Menu, PlayWithoutAGamePathWarnsAndStaysOpen)
+{
+    TestRegistry::putDword("SetupType", 0);
+    TestRegistry::putText("Current", work + "\\");
+    Failures failures;
+    INT_PTR result = runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is disabled");
+        a.click(window, IDC_PLAY);
+        a.answerMessageBox("Velnora", PlayFailed, IDI_WARNING, IDOK);
+        a.check(IsWindowVisible(window), "the menu closed");
+        // A game that cannot be started gives the same message.
+        TestRegistry::putText("EXEC", "D:\\menutest\\NOGAME.EXE");
+        a.click(window, IDC_PLAY);
+        a.answerMessageBox("Velnora", PlayFailed, IDI_WARNING, IDOK);
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST_F(Menu, ARunningMenuKeepsASecondMenuFromOpening)
+{
+    HANDLE running = CreateMutexA(nullptr, FALSE, "Velnora_Running");
+    Failures failures;
+    INT_PTR result = runMenu([](Automation& a) {
+        a.check(a.staysWithoutWindows(500), "the menu was shown");
+    }, failures);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
+    CloseHandle(running);
+    // The menu's own handle was closed: nothing keeps the mutex alive any more.
+    EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
+}
+
+TEST_F(Menu, HoldsTheRunningMutexWhileOpenAndEscapeCloses)
+{
+    Failures failures;
+    INT_PTR result = runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        HANDLE running = OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running");
+        a.check(running != nullptr, "no running mutex while the menu is open");
+        CloseHandle(running);
+        PostMessageA(GetDlgItem(window, IDC_INSTALL), WM_KEYDOWN, VK_ESCAPE, 0);
+        a.waitGone(window);
+    }, failures);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
+}
+
+TEST_F(Menu, TheInstallButtonDoesNothingWithoutItsDialog)
+{
+    Failures failures;
+    runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_INSTALL);
+        Sleep(300);
+        a.check(a.visibleDialogs().size() == 1, "something opened");
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
+{
+    // A root, a folder, and a folder whose name ends in a character with a 0x5C byte.
+    const std::string folders[] = {"D:\\", work + "\\GAME", work + "\\ソ"};
+    for (const std::string& folder : folders) {
+        SCOPED_TRACE(folder);
+        std::string setupFolder =
+            folder + (PathText::endsWithBackslash(folder.c_str()) ? "" : "\\") + "DirectX8a";
+        placeStandIn(setupFolder + "\\dxsetup.exe");
+        DeleteFileA(logPath.c_str());
+        ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+        Failures failures;
+        runMenu([](Automation& a) {
+            HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+            a.click(window, IDC_DIRECTX);
+            Sleep(500);
+            a.check(a.visibleDialogs().size() == 1, "a message appeared");
+            a.click(window, IDCANCEL);
+        }, failures);
+        EXPECT_EQ(failures, Failures{});
+        EXPECT_EQ(standInStart(), setupFolder + "\\dxsetup.exe|" + setupFolder);
+        TestFiles::removeTree(setupFolder);
+    }
+}
+
+TEST_F(Menu, DirectXSetupThatCannotStartIsReported)
+{
+    ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
+    Failures failures;
+    runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_DIRECTX);
+        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        a.check(IsWindowVisible(window), "the menu closed");
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)
+{
+    // 238 characters: the setup program's path would need 261 bytes.
+    std::string folder = work + "\\" + std::string(238 - work.size() - 1, 'd');
+    ASSERT_EQ(folder.size(), 238u);
+    ASSERT_TRUE(TestFiles::makeFolders(folder));
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    Failures failures;
+    runMenu([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_DIRECTX);
+        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST(DirectXPaths, ComposeWithinTheBufferOrNotAtAll)
+{
+    char folder[260] = "untouched", program[260] = "untouched";
+    ASSERT_TRUE(SetupMenuDialog::composeDirectXPaths("D:\\", 3, folder, program));
+    EXPECT_STREQ(folder, "D:\\DirectX8a\\");
+    EXPECT_STREQ(program, "D:\\DirectX8a\\dxsetup.exe");
+    ASSERT_TRUE(SetupMenuDialog::composeDirectXPaths("C:\\GAME", 7, folder, program));
+    EXPECT_STREQ(program, "C:\\GAME\\DirectX8a\\dxsetup.exe");
+    ASSERT_TRUE(SetupMenuDialog::composeDirectXPaths("C:\\表", 5, folder, program));
+    EXPECT_STREQ(folder, "C:\\表\\DirectX8a\\");
+
+    std::string fits = "C:\\" + std::string(234, 'x'); // 237 characters: program path of 259
+    ASSERT_TRUE(SetupMenuDialog::composeDirectXPaths(fits.c_str(), 237, folder, program));
+    EXPECT_EQ(std::string(program).size(), 259u);
+    std::string tooLong = fits + "x";
+    EXPECT_FALSE(SetupMenuDialog::composeDirectXPaths(tooLong.c_str(), 238, folder, program));
+    // GetCurrentDirectoryA's answer for a directory longer than its buffer: the size it needs.
+    EXPECT_FALSE(SetupMenuDialog::composeDirectXPaths("", 300, folder, program));
+    EXPECT_FALSE(SetupMenuDialog::composeDirectXPaths("", 260, folder, program));
+}

@@ -1,0 +1,128 @@
+// The compiled resources: templates, pictures and icon as the program relies on them.
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "support/DialogTemplate.h"
+
+namespace {
+
+const WORD Japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+const DWORD ChildVisible = WS_CHILD | WS_VISIBLE;
+const DWORD NoId = static_cast<DWORD>(-1);
+
+struct Expected {
+    DWORD id;
+    const char* className;
+    const char* text;
+    short x, y, width, height;
+    DWORD style;
+    DWORD exStyle;
+};
+
+void expectControls(const DialogTemplate& t, const std::vector<Expected>& expected)
+{
+    ASSERT_EQ(t.controls.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const TemplateControl& c = t.controls[i];
+        const Expected& e = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i));
+        EXPECT_EQ(c.id, e.id);
+        EXPECT_EQ(c.className, e.className);
+        EXPECT_EQ(c.text, e.text);
+        EXPECT_EQ(c.x, e.x);
+        EXPECT_EQ(c.y, e.y);
+        EXPECT_EQ(c.width, e.width);
+        EXPECT_EQ(c.height, e.height);
+        EXPECT_EQ(c.style, e.style) << std::hex << c.style << " vs " << e.style;
+        EXPECT_EQ(c.exStyle, e.exStyle);
+        EXPECT_EQ(c.helpId, 0u);
+    }
+}
+
+const BITMAPINFOHEADER* bitmap(int id, DWORD& size)
+{
+    HRSRC resource = FindResourceExA(nullptr, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(id), Japanese);
+    if (resource == nullptr)
+        return nullptr;
+    size = SizeofResource(nullptr, resource);
+    return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, resource)));
+}
+
+void expectPaletteBitmap(int id, LONG width, LONG height)
+{
+    DWORD size = 0;
+    const BITMAPINFOHEADER* info = bitmap(id, size);
+    ASSERT_NE(info, nullptr) << "bitmap " << id;
+    EXPECT_EQ(info->biSize, sizeof(BITMAPINFOHEADER));
+    EXPECT_EQ(info->biWidth, width);
+    EXPECT_EQ(info->biHeight, height); // positive: rows stored bottom-up
+    EXPECT_EQ(info->biBitCount, 8);
+    EXPECT_EQ(info->biCompression, static_cast<DWORD>(BI_RGB));
+    EXPECT_TRUE(info->biClrUsed == 0 || info->biClrUsed == 256);
+    DWORD stride = (width + 3) & ~3;
+    EXPECT_EQ(size, sizeof(BITMAPINFOHEADER) + 256 * 4 + stride * height);
+}
+
+} // namespace
+
+TEST(Resources, MenuTemplateIsExactlyAsTheMenuNeedsIt)
+{
+    DialogTemplate t;
+    ASSERT_TRUE(loadDialogTemplate("IDD_SETUP_DLG", t));
+    EXPECT_TRUE(t.extended);
+    EXPECT_EQ(t.version, 1);
+    EXPECT_EQ(t.helpId, 0u);
+    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
+    EXPECT_EQ(t.exStyle, static_cast<DWORD>(WS_EX_APPWINDOW));
+    EXPECT_EQ(t.x, 0);
+    EXPECT_EQ(t.y, 0);
+    EXPECT_EQ(t.width, 234);
+    EXPECT_EQ(t.height, 225);
+    EXPECT_FALSE(t.hasMenu);
+    EXPECT_FALSE(t.hasClass);
+    EXPECT_EQ(t.caption, "Velnora");
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.weight, 0);
+    EXPECT_EQ(t.italic, 0);
+    EXPECT_EQ(t.charset, 1);
+    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+
+    const DWORD push = ChildVisible | WS_TABSTOP | BS_PUSHBUTTON;
+    expectControls(t, {
+        {IDC_INSTALL, "BUTTON", "", 150, 175, 75, 16, push, 0},
+        {IDCANCEL, "BUTTON", "ｷｬﾝｾﾙ", 150, 200, 75, 16, push, 0},
+        {IDC_PLAY, "BUTTON", "実行", 150, 150, 75, 16, push, 0},
+        {IDC_DIRECTX, "BUTTON", "DireｃｔX8.0aインストール", 150, 35, 75, 15, ChildVisible | BS_PUSHBUTTON, 0},
+        {NoId, "STATIC", "DirectX8.0aをインストールされていない方は先にインストールしてください。", 150, 5, 75, 25,
+         ChildVisible | WS_GROUP | SS_LEFT, 0},
+        {NoId, "STATIC", "#121", 5, 5, 138, 213, ChildVisible | SS_BITMAP, 0},
+    });
+}
+
+TEST(Resources, PicturesAreFullPaletteBottomUpBitmaps)
+{
+    expectPaletteBitmap(IDB_MENU_PICTURE, 241, 320);
+}
+
+TEST(Resources, IconIsOne32By32SixteenColourImage)
+{
+    HRSRC group = FindResourceExA(nullptr, MAKEINTRESOURCEA(14), MAKEINTRESOURCEA(IDI_SETUP), Japanese);
+    ASSERT_NE(group, nullptr);
+#pragma pack(push, 2)
+    struct Entry { BYTE width, height, colours, reserved; WORD planes, bitCount; DWORD bytes; WORD id; };
+    struct Directory { WORD reserved, type, count; Entry entries[1]; };
+#pragma pack(pop)
+    auto* dir = static_cast<const Directory*>(LockResource(LoadResource(nullptr, group)));
+    ASSERT_EQ(dir->count, 1);
+    EXPECT_EQ(dir->entries[0].width, 32);
+    EXPECT_EQ(dir->entries[0].height, 32);
+    EXPECT_EQ(dir->entries[0].colours, 16);
+    EXPECT_EQ(dir->entries[0].bitCount, 4);
+    HRSRC image = FindResourceExA(nullptr, MAKEINTRESOURCEA(3), MAKEINTRESOURCEA(dir->entries[0].id), Japanese);
+    ASSERT_NE(image, nullptr);
+    auto* info = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
+    EXPECT_EQ(info->biWidth, 32);
+    EXPECT_EQ(info->biHeight, 64);
+    EXPECT_EQ(info->biBitCount, 4);
+    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP)), nullptr);
+}

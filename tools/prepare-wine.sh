@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix of a build folder: code page 932, the dialog font mapped to a
+# Japanese font, and simulated drives that the tests and the demo fill themselves:
+#   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives).
+# With --display the prefix uses the X display; otherwise the null graphics driver.
+# Usage: tools/prepare-wine.sh BUILD_DIR [--display]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh" "$1"
+graphics='"Graphics"="null"'
+[ "${2:-}" = "--display" ] && graphics='"Graphics"=-'
+
+wineserver -k 2>/dev/null || true
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "== creating the Wine prefix $WINEPREFIX (about 15 s)"
+  wine_run wineboot --init >/dev/null 2>&1 || true
+  wineserver -w
+fi
+
+drives=$drives_dir
+mkdir -p "$drives"/{cdrom,removable,network,hd}
+ln -sfn "$drives/cdrom" "$WINEPREFIX/dosdevices/q:"
+ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"
+ln -sfn "$drives/network" "$WINEPREFIX/dosdevices/n:"
+ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
+
+reg="$build_dir/wine-settings.reg"
+{
+  printf '\xff\xfe'
+  iconv -f UTF-8 -t UTF-16LE <<REG
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]
+$graphics
+
+[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]
+"q:"="cdrom"
+"r:"="floppy"
+"n:"="network"
+"d:"="hd"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+"MS Shell Dlg"="IPAPGothic"
+"Tahoma"="IPAPGothic"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"FontSmoothing"="2"
+REG
+} > "$reg"
+wine_run regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
+wineserver -w
+echo "== Wine prefix ready: $WINEPREFIX"

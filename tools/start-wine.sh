@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Starts the wineserver of a build folder's prefix and Wine's own services, outside
+# of any test, with their output detached so that nothing waits on them.
+# Usage: tools/start-wine.sh BUILD_DIR    (stop: tools/stop-wine.sh BUILD_DIR)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh" "$1"
+wineserver -p </dev/null >/dev/null 2>&1
+wine_run cmd /c exit </dev/null >/dev/null 2>&1 || true

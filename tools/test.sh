@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The whole test suite: installs what is missing, builds the 32-bit program and the
+# tests, prepares a Wine prefix with simulated drives and runs every test under Wine.
+# Where this host cannot execute 32-bit code, the tests run on the x86_64 build of the
+# same sources (see tools/host-flavour.sh); the 32-bit setup.exe is built all the same.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+tools/install-deps.sh
+flavour=$(tools/host-flavour.sh)
+echo "== tests run on the $flavour build"
+
+for preset in i686 $( [ "$flavour" = x64 ] && echo x64 ); do
+  cmake --preset "$preset" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+  cmake --build --preset "$preset"
+done
+
+build="build/$flavour"
+tools/prepare-wine.sh "$build"
+tools/start-wine.sh "$build"
+trap 'tools/stop-wine.sh "$build"' EXIT
+ctest --preset "$flavour" "$@"

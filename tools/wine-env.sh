@@ -1,0 +1,16 @@
+# Sourced by the other scripts: the Wine environment of one build folder.
+# Usage: . tools/wine-env.sh BUILD_DIR
+build_dir=$(cd "$1" && pwd)
+if grep -q 'MINGW_TRIPLET:STRING=x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null; then
+  export WINELOADER=/usr/lib/wine/wine64
+else
+  export WINELOADER=/usr/lib/wine/wine
+fi
+# VELNORA_WINE=demo selects the demo's own prefix and drives beside the tests' ones.
+wine_name=${VELNORA_WINE:+$VELNORA_WINE-}
+export WINEPREFIX="$build_dir/${wine_name}wineprefix"
+drives_dir="$build_dir/${wine_name}drives"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+wine_run() { "$WINELOADER" "$@"; }
