@@ -35,6 +35,27 @@ public:
     const char* jobInstallFolder() const { return installFolder; }
     const char* jobSourceRoot() const { return sourceRoot; }
 
+    // Binds the job to the copy dialog and starts the worker; false when the thread
+    // cannot be started.
+    bool startWorker(HWND copyDialog);
+    void resetProgress();
+    void beginFile(DWORD size);
+    void advanceProgress(DWORD bytes);
+    // Creates the directory named by the part of a list entry before its first backslash.
+    void ensureSubdirectory(const char* entry);
+    // Deletes from the install folder every file that the job's setup type lists.
+    void deleteInstalledFiles();
+
+    // The worker's side of the status word.
+    void reportFailure();               // a read, write or file-time failure: Idle -> Abort
+    void storeOutcome(CopyStatus outcome); // Done or Failed, just before the notification
+
+    HWND notifyWindow() const { return dialogWindow; }
+    DWORD filePosition() const { return filePos; }
+    DWORD fileLength() const { return fileSize; }
+    DWORD totalPosition() const { return totalPos; }
+    DWORD totalLength() const { return totalSize; }
+
 private:
     char installFolder[PathText::Size];
     char sourceRoot[PathText::Size];

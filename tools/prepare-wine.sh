@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix of a build folder: code page 932, the dialog font mapped to a
 # Japanese font, and simulated drives that the tests and the demo fill themselves:
-#   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives).
+#   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives),
+#   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may.
 # With --display the prefix uses the X display; otherwise the null graphics driver.
 # Usage: tools/prepare-wine.sh BUILD_DIR [--display]
 set -euo pipefail
@@ -18,11 +19,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 drives=$drives_dir
-mkdir -p "$drives"/{cdrom,removable,network,hd}
+mkdir -p "$drives"/{cdrom,removable,network,hd,small}
 ln -sfn "$drives/cdrom" "$WINEPREFIX/dosdevices/q:"
 ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"
 ln -sfn "$drives/network" "$WINEPREFIX/dosdevices/n:"
 ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
+ln -sfn "$drives/small" "$WINEPREFIX/dosdevices/e:"
 
 reg="$build_dir/wine-settings.reg"
 {
@@ -38,6 +40,7 @@ $graphics
 "r:"="floppy"
 "n:"="network"
 "d:"="hd"
+"e:"="hd"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "ＭＳ Ｐゴシック"="IPAPGothic"

@@ -17,6 +17,12 @@ done
 
 build="build/$flavour"
 tools/prepare-wine.sh "$build"
+small="$build/drives/small"
+if ! mountpoint -q "$small"; then
+  mount -t tmpfs -o size=16m velnora-small "$small" 2>/dev/null ||
+    sudo -n mount -t tmpfs -o size=16m velnora-small "$small" 2>/dev/null ||
+    echo "== no tmpfs for E: (needs root): the full-disk tests will be skipped"
+fi
 tools/start-wine.sh "$build"
-trap 'tools/stop-wine.sh "$build"' EXIT
+trap 'tools/stop-wine.sh "$build"; umount "$small" 2>/dev/null || sudo -n umount "$small" 2>/dev/null || true' EXIT
 ctest --preset "$flavour" "$@"

@@ -42,6 +42,14 @@ bool exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+DWORD sizeOf(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return data.nFileSizeLow;
+}
+
 bool isDirectory(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -64,14 +72,21 @@ bool makeFolders(const std::string& path)
 
 void removeTree(const std::string& path)
 {
+    emptyFolder(path);
+    RemoveDirectoryA(path.c_str());
+}
+
+void emptyFolder(const std::string& path)
+{
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    std::string folder = path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::string name = found.cFileName;
             if (name == "." || name == "..")
                 continue;
-            std::string child = path + "\\" + name;
+            std::string child = folder + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(child);
             } else {
@@ -81,7 +96,6 @@ void removeTree(const std::string& path)
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
 }
 
 bool waitForFile(const std::string& path, DWORD timeout)

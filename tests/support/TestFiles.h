@@ -15,11 +15,15 @@ std::string exeFolder(); // the folder of the running test program, with a backs
 bool write(const std::string& path, const std::string& bytes);
 std::string read(const std::string& path);
 bool exists(const std::string& path);
+// The size without opening the file (reading it would change its access time).
+DWORD sizeOf(const std::string& path);
 bool isDirectory(const std::string& path);
 // Creates the folder and every missing folder above it.
 bool makeFolders(const std::string& path);
 // Removes a folder with everything in it, read-only files included.
 void removeTree(const std::string& path);
+// Removes everything in a folder but the folder itself.
+void emptyFolder(const std::string& path);
 // Waits until the file exists and is not empty, or the time is up.
 bool waitForFile(const std::string& path, DWORD timeout = 15000);
 std::string currentDirectory();

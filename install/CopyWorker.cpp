@@ -1,0 +1,146 @@
+// The copy worker thread: copies every file that the job's setup type lists from the
+// discs into the install folder, disc by disc, and reports its outcome to the dialog.
+#include "CopyWorker.h"
+
+#include <memory>
+#include <new>
+
+#include "../res/resource.h"
+#include "../state/InstallManifest.h"
+#include "CopySystemCalls.h"
+#include "InstallText.h"
+
+DWORD WINAPI CopyWorker::threadMain(void* job)
+{
+    // About 66 KiB of buffers: on the heap, held for the whole run.
+    std::unique_ptr<CopyWorker> worker(new (std::nothrow) CopyWorker(*static_cast<CopyJob*>(job)));
+    if (worker == nullptr) {
+        CopyJob& copyJob = *static_cast<CopyJob*>(job);
+        copyJob.storeOutcome(CopyStatus::Failed);
+        SendMessageA(copyJob.notifyWindow(), WM_USER, 0, 0);
+        return 0;
+    }
+    worker->run();
+    return 0;
+}
+
+CopyWorker::CopyWorker(CopyJob& job) : job(job), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
+{
+}
+
+void CopyWorker::run()
+{
+    const DiskEntry* rows = InstallManifest::diskEntries(job.jobSetupType());
+    for (int row = 0; rows != nullptr && row < InstallManifest::DiscCount; ++row) {
+        if (rows[row].copy != 1)
+            continue;
+        for (const char* const* entry = rows[row].files;; ++entry) {
+            // The disc is tested before every file and once more at the end of its list.
+            if (!waitForDisc(rows[row].discIndex)) {
+                finish(CopyStatus::Failed);
+                return;
+            }
+            if (InstallManifest::isEnd(*entry))
+                break;
+            if (copyEntry(*entry) == Step::Stop)
+                return;
+        }
+    }
+    finish(rows != nullptr ? CopyStatus::Done : CopyStatus::Failed);
+}
+
+// False when the user refused to put the disc in.
+bool CopyWorker::waitForDisc(int discIndex)
+{
+    if (!PathText::concat(markerPath, sizeof markerPath, job.jobSourceRoot(),
+                          InstallManifest::diskMarker(discIndex)))
+        return false;
+    for (;;) {
+        HANDLE marker = CreateFileA(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (marker != INVALID_HANDLE_VALUE) {
+            CloseHandle(marker);
+            return true;
+        }
+        wsprintfA(prompt, InstallText::DiscChangePrompt, discIndex + 1);
+        if (MessageBoxA(job.notifyWindow(), prompt, InstallText::DiscChangeCaption,
+                        MB_OKCANCEL | MB_ICONWARNING) == IDCANCEL)
+            return false;
+    }
+}
+
+CopyWorker::Step CopyWorker::copyEntry(const char* entry)
+{
+    // A path that would not fit is a failed copy, never a truncated or overrun one.
+    if (!PathText::concat(sourcePath, sizeof sourcePath, job.jobSourceRoot(), entry) ||
+        !PathText::concat(destinationPath, sizeof destinationPath, job.jobInstallFolder(), "\\",
+                          entry)) {
+        finish(CopyStatus::Failed);
+        return Step::Stop;
+    }
+    job.ensureSubdirectory(entry);
+    HANDLE source = openSource();
+    if (source == INVALID_HANDLE_VALUE) {
+        finish(CopyStatus::Failed);
+        return Step::Stop;
+    }
+    job.ensureSubdirectory(entry);
+    HANDLE destination =
+        CreateFileA(destinationPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (destination == INVALID_HANDLE_VALUE) {
+        CloseHandle(source);
+        finish(CopyStatus::Failed);
+        return Step::Stop;
+    }
+    copyFile(source, destination, entry);
+    CloseHandle(source);
+    CloseHandle(destination);
+    if (job.getStatus() != CopyStatus::Idle) {
+        job.storeOutcome(CopyStatus::Failed);
+        job.deleteInstalledFiles();
+        SendMessageA(job.notifyWindow(), WM_USER, 0, 0);
+        return Step::Stop;
+    }
+    return Step::Next;
+}
+
+HANDLE CopyWorker::openSource()
+{
+    HANDLE source = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < SourceOpenAttempts && source == INVALID_HANDLE_VALUE; ++attempt)
+        source = CreateFileA(sourcePath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    return source;
+}
+
+// Ends on an abort request before a read; a failed read, write or time copy requests one.
+void CopyWorker::copyFile(HANDLE source, HANDLE destination, const char* entry)
+{
+    CopySystemCalls& calls = CopySystemCalls::active();
+    DWORD size = GetFileSize(source, nullptr);
+    job.beginFile(size);
+    SetDlgItemTextA(job.notifyWindow(), IDC_FILE_NAME, entry);
+    DWORD passes = size / ChunkSize + (size % ChunkSize != 0 ? 1 : 0);
+    for (DWORD pass = 0; pass < passes; ++pass) {
+        if (job.getStatus() != CopyStatus::Idle)
+            break;
+        DWORD got = 0;
+        DWORD written = 0;
+        if (!calls.readFile(source, buffer, ChunkSize, &got, nullptr) ||
+            !WriteFile(destination, buffer, got, &written, nullptr)) {
+            job.reportFailure();
+            break;
+        }
+        job.advanceProgress(got);
+    }
+    if (job.getStatus() != CopyStatus::Idle)
+        return;
+    FILETIME created, accessed, written;
+    if (!GetFileTime(source, &created, &accessed, &written) ||
+        !calls.setFileTime(destination, &created, &accessed, &written))
+        job.reportFailure();
+}
+
+void CopyWorker::finish(CopyStatus outcome)
+{
+    job.storeOutcome(outcome);
+    SendMessageA(job.notifyWindow(), WM_USER, 0, 0);
+}

@@ -1,0 +1,32 @@
+// Three game discs for the tests: each disc's files wait in a folder on the hard disk
+// D: and are moved into the CD-ROM drive Q: when the disc is "inserted".
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class DiscSet {
+public:
+    // Builds the discs under folder: markers and every listed file, with deterministic
+    // contents and old file times. sizes overrides the size of chosen files.
+    explicit DiscSet(const std::string& folder, const std::map<std::string, DWORD>& sizes = {});
+    ~DiscSet();
+
+    // Puts disc 1, 2 or 3 into Q:, or empties the drive with 0.
+    void insert(int disc);
+    int inserted() const { return current; }
+    std::string discFolder(int disc) const;
+    // Where a disc's file lies now (on the drive or in its folder).
+    std::string sourceOf(const std::string& name) const;
+    static const std::vector<std::string>& files(int disc);
+    DWORD sizeOf(const std::string& name) const;
+
+private:
+    void moveAll(const std::string& from, const std::string& to);
+
+    std::string folder;
+    std::map<std::string, DWORD> sizes;
+    int current = 0;
+};

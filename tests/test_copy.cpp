@@ -1,0 +1,511 @@
+// The copy dialog and its worker: real discs in the simulated CD-ROM drive Q:, real
+// files on the hard disk D:, the real registry; the dialog is driven as a user would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/InstallState.h"
+#include "install/CopyDialog.h"
+#include "install/CopySystemCalls.h"
+#include "res/resource.h"
+#include "state/InstallManifest.h"
+#include "support/Automation.h"
+#include "support/DiscSet.h"
+#include "support/TestFiles.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+using Failures = std::vector<std::string>;
+using Sizes = std::map<std::string, DWORD>;
+
+const char CopyCaption[] = "インストール中";
+const char ErrorCaption[] = "インストールエラー";
+const char CopyFailed[] = "ファイルのコピーに失敗しました。";
+const char RegistryFailed[] = "レジストリの設定に失敗しました。";
+const char DiscCaption[] = "ディスクの交換";
+
+std::string discPrompt(int disc)
+{
+    return "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
+}
+
+std::vector<std::string> filesOf(std::initializer_list<int> discs)
+{
+    std::vector<std::string> names;
+    for (int disc : discs)
+        for (const std::string& name : DiscSet::files(disc))
+            names.push_back(name);
+    return names;
+}
+
+FILETIME timeOf(const std::string& path, bool lastWrite)
+{
+    FILETIME created = {}, accessed = {}, written = {};
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    GetFileTime(file, &created, &accessed, &written);
+    CloseHandle(file);
+    return lastWrite ? written : accessed;
+}
+
+bool sameTime(const FILETIME& a, const FILETIME& b)
+{
+    return CompareFileTime(&a, &b) == 0;
+}
+
+class Copy : public RegistryTest {
+protected:
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        TestFiles::removeTree(root);
+        TestFiles::makeFolders(install);
+        CopySystemCalls::active() = CopySystemCalls();
+    }
+
+    void TearDown() override
+    {
+        CopySystemCalls::active() = CopySystemCalls();
+        discs.reset();
+        TestFiles::removeTree(root);
+        RegistryTest::TearDown();
+    }
+
+    void makeDiscs(const Sizes& sizes = {}) { discs.reset(new DiscSet(root + "\\discs", sizes)); }
+
+    INT_PTR runCopy(std::int32_t type, Automation::Script script, Failures& failures,
+                    const std::string& folder = "")
+    {
+        CopyJob& job = state.job();
+        job.setSetupType(type);
+        job.setInstallFolder((folder.empty() ? install : folder).c_str());
+        job.setSourceRoot(TestFiles::CdromRoot);
+        Automation user(std::move(script));
+        INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_COPY_DLG", nullptr);
+        failures = user.finish();
+        return result;
+    }
+
+    // Answers the disc prompt by putting that disc into the drive.
+    void swapDisc(Automation& a, int disc)
+    {
+        HWND box = a.waitForMessageBox(DiscCaption);
+        if (box == nullptr)
+            return;
+        discs->insert(disc);
+        a.answerMessageBox(DiscCaption, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
+    }
+
+    std::vector<std::string> installedFiles(const std::string& folder = "")
+    {
+        std::vector<std::string> present;
+        for (const std::string& name : filesOf({1, 2, 3}))
+            if (TestFiles::exists((folder.empty() ? install : folder) + "\\" + name))
+                present.push_back(name);
+        return present;
+    }
+
+    void expectFaithfulCopies(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names) {
+            SCOPED_TRACE(name);
+            std::string source = discs->sourceOf(name), copy = install + "\\" + name;
+            EXPECT_TRUE(sameTime(timeOf(source, true), timeOf(copy, true)));
+            EXPECT_TRUE(sameTime(timeOf(source, false), timeOf(copy, false)));
+            EXPECT_EQ(TestFiles::read(copy), TestFiles::read(source));
+            EXPECT_EQ(TestFiles::read(copy).size(), discs->sizeOf(name));
+        }
+    }
+
+    DWORD bytesOf(const std::vector<std::string>& names)
+    {
+        DWORD total = 0;
+        for (const std::string& name : names)
+            total += discs->sizeOf(name);
+        return total;
+    }
+
+    std::string root = "D:\\copytest";
+    std::string install = "D:\\copytest\\Velnora";
+    std::unique_ptr<DiscSet> discs;
+    InstallState state;
+    CopyDialog dialog{&state};
+};
+
+} // namespace
+
+TEST_F(Copy, StandardTypeCopiesDiscsOneAndTwoAndRecordsTheInstallation)
+{
+    makeDiscs();
+    TestFiles::write(discs->discFolder(2) + "\\VO2.ARC", "not on this disc's list");
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        a.check(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETRANGE, FALSE, 0) == 791398839,
+                "overall range");
+        a.waitForMessageBox(DiscCaption);
+        // Disc 1 is done: the bars stand at its bytes and at the size of its last file.
+        a.check(static_cast<DWORD>(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETPOS, 0, 0)) ==
+                    bytesOf(filesOf({1})), "overall position after disc 1");
+        a.check(static_cast<DWORD>(SendMessageA(GetDlgItem(copy, IDC_FILE_BAR), PBM_GETRANGE, FALSE, 0)) ==
+                    discs->sizeOf("TBLSTR.ARC"), "file range");
+        a.check(Automation::itemText(copy, IDC_FILE_NAME) == "TBLSTR.ARC", "file name label");
+        swapDisc(a, 2);
+        a.check(a.waitGone(copy), "the dialog stayed");
+    }, failures);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), filesOf({1, 2}));
+    EXPECT_EQ(installedFiles().size(), 12u);
+    EXPECT_FALSE(TestFiles::exists(install + "\\VO2.ARC"));
+    expectFaithfulCopies(filesOf({1, 2}));
+    EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));
+
+    DWORD type;
+    std::string value;
+    ASSERT_TRUE(TestRegistry::read("SetupType", type, value));
+    EXPECT_EQ(*reinterpret_cast<const DWORD*>(value.data()), 0u);
+    ASSERT_TRUE(TestRegistry::read("Current", type, value));
+    EXPECT_EQ(value, std::string("D:\\copytest\\Velnora\\", 21));
+    ASSERT_TRUE(TestRegistry::read("CDDrive", type, value));
+    EXPECT_EQ(value, std::string("Q:\\", 4));
+}
+
+TEST_F(Copy, MaximumTypeCopiesAllThreeDiscs)
+{
+    makeDiscs();
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(1, [&](Automation& a) {
+        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        a.check(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETRANGE, FALSE, 0) == 1351417839,
+                "overall range");
+        swapDisc(a, 2);
+        swapDisc(a, 3);
+    }, failures);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), filesOf({1, 2, 3}));
+    expectFaithfulCopies(filesOf({1, 2, 3}));
+    std::int32_t type = -1;
+    EXPECT_TRUE(state.readSetupType(type));
+    EXPECT_EQ(type, 1);
+}
+
+TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
+{
+    makeDiscs({{"SCR.ARC", 24u << 20}});
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "SCR.ARC"; });
+        a.check(MoveFileA("Q:\\DISK1", "D:\\copytest\\DISK1.out") != FALSE, "could not take disc 1 out");
+        HWND box = a.waitForMessageBox(DiscCaption);
+        a.check(box != nullptr && Automation::itemText(box, 0xFFFF) == discPrompt(1), "prompt for disc 1");
+        a.check(TestFiles::sizeOf(install + "\\SCR.ARC") == (24u << 20), "SCR.ARC is not complete");
+        a.check(!TestFiles::exists(install + "\\CG_.ARC"), "the next file was copied without the disc");
+        MoveFileA("D:\\copytest\\DISK1.out", "Q:\\DISK1");
+        a.answerMessageBox(DiscCaption, discPrompt(1).c_str(), IDI_WARNING, IDOK);
+        swapDisc(a, 2);
+    }, failures);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(failures, Failures{});
+    expectFaithfulCopies(filesOf({1, 2}));
+}
+
+TEST_F(Copy, CancelInTheDiscPromptFailsAndKeepsWhatWasCopied)
+{
+    makeDiscs();
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(DiscCaption, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), filesOf({1}));
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Copy, ASourceFileThatCannotBeOpenedFailsAndKeepsWhatWasCopied)
+{
+    makeDiscs();
+    DeleteFileA((discs->discFolder(1) + "\\MID.ARC").c_str());
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC"}));
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Copy, ADestinationFileThatCannotBeCreatedFailsAndNothingIsDeleted)
+{
+    // A read-only SCR.ARC that another program holds open: Wine run as root would
+    // overwrite a merely read-only file, so the file is also kept open without sharing.
+    makeDiscs();
+    discs->insert(1);
+    TestFiles::write(install + "\\SCR.ARC", "the user's own file");
+    SetFileAttributesA((install + "\\SCR.ARC").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE inUse = CreateFileA((install + "\\SCR.ARC").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    CloseHandle(inUse);
+    EXPECT_EQ(installedFiles(), (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC"}));
+    EXPECT_EQ(TestFiles::read(install + "\\SCR.ARC"), "the user's own file");
+}
+
+TEST_F(Copy, AFullDiskDeletesEveryListedFileThePartialOneToo)
+{
+    // E: is a small tmpfs that tools/test.sh mounts where the host allows it.
+    ULARGE_INTEGER available, total, free;
+    if (!GetDiskFreeSpaceExA("E:\\", &available, &total, &free) || total.QuadPart > (64u << 20))
+        GTEST_SKIP() << "no small drive E: (mounting a tmpfs needs root)";
+    std::string smallInstall = "E:\\Velnora";
+    TestFiles::removeTree(smallInstall);
+    TestFiles::makeFolders(smallInstall);
+    makeDiscs({{"CG_.ARC", static_cast<DWORD>(total.QuadPart) + (1u << 20)}});
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures, smallInstall);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(smallInstall), std::vector<std::string>{});
+    EXPECT_TRUE(TestFiles::isDirectory(smallInstall));
+    TestFiles::removeTree(smallInstall);
+}
+
+TEST_F(Copy, CancelDuringALargeFileStopsAndDeletesEveryListedFile)
+{
+    const DWORD large = 48u << 20;
+    makeDiscs({{"CG_.ARC", large}});
+    discs->insert(1);
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        a.waitUntil([&] {
+            return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC" &&
+                   SendMessageA(GetDlgItem(copy, IDC_FILE_BAR), PBM_GETPOS, 0, 0) > 0;
+        });
+        a.click(copy, IDCANCEL);
+        a.click(copy, IDCANCEL); // a second press changes nothing
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_LT(state.job().filePosition(), large);
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Copy, ARegistryWriteFailureDeletesTheCopiedFiles)
+{
+    makeDiscs();
+    discs->insert(1);
+    TestRegistry::denyWrites();
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        swapDisc(a, 2);
+        a.answerMessageBox(ErrorCaption, RegistryFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+}
+
+namespace {
+int readsLeft;
+BOOL WINAPI failingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    if (readsLeft-- == 0) {
+        SetLastError(ERROR_CRC);
+        return FALSE;
+    }
+    return ReadFile(file, buffer, size, got, overlapped);
+}
+BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+} // namespace
+
+TEST_F(Copy, AReadErrorOnTheDiscDeletesEveryListedFile)
+{
+    // Stands in for a scratched disc: the fourth read of the run fails with a CRC error.
+    makeDiscs();
+    discs->insert(1);
+    readsLeft = 3;
+    CopySystemCalls::active().readFile = failingRead;
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+}
+
+TEST_F(Copy, AFileTimeErrorDeletesEveryListedFile)
+{
+    // Stands in for a destination file system that refuses the source's times.
+    makeDiscs();
+    discs->insert(1);
+    CopySystemCalls::active().setFileTime = failingSetFileTime;
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+}
+
+TEST_F(Copy, AWorkerThatCannotStartFailsInsteadOfWaitingForever)
+{
+    // Stands in for a process out of threads or memory.
+    makeDiscs();
+    discs->insert(1);
+    CopySystemCalls::active().createThread = failingCreateThread;
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+}
+
+TEST_F(Copy, AnInstallFolderTooLongForAFilePathFailsWithoutOverrunning)
+{
+    // 250 characters: "folder\VELN.CNT" still fits in 260 bytes, "folder\TORLE.EXE" does not.
+    makeDiscs();
+    discs->insert(1);
+    std::string folder = install + "\\" + std::string(250 - install.size() - 1, 'f');
+    ASSERT_EQ(folder.size(), 250u);
+    ASSERT_TRUE(TestFiles::makeFolders(folder));
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures, folder);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(folder), (std::vector<std::string>{"VELN.CNT", "VELN.HLP"}));
+}
+
+TEST_F(Copy, ACancelAfterTheOutcomeNeverKeepsTheDialogOpen)
+{
+    // Cancel presses that reach the dialog while the worker deletes after a read error.
+    makeDiscs();
+    discs->insert(1);
+    readsLeft = 2;
+    CopySystemCalls::active().readFile = [](HANDLE file, LPVOID buffer, DWORD size, LPDWORD got,
+                                            LPOVERLAPPED overlapped) -> BOOL {
+        if (readsLeft == 0)
+            for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
+                for (int i = 0; i < 5; ++i)
+                    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        return failingRead(file, buffer, size, got, overlapped);
+    };
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+}
+
+TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJob)
+{
+    CopyJob job;
+    EXPECT_EQ(job.getStatus(), CopyStatus::Idle);
+    job.requestAbort();
+    EXPECT_EQ(job.getStatus(), CopyStatus::Abort);
+    job.storeOutcome(CopyStatus::Done);
+    job.requestAbort();
+    EXPECT_EQ(job.getStatus(), CopyStatus::Done);
+    job.storeOutcome(CopyStatus::Failed);
+    job.requestAbort();
+    EXPECT_EQ(job.getStatus(), CopyStatus::Failed);
+    job.clearStatus();
+    EXPECT_EQ(job.getStatus(), CopyStatus::Idle);
+}
+
+TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
+{
+    makeDiscs();
+    discs->insert(1);
+    Failures failures;
+    ASSERT_EQ(runCopy(0, [&](Automation& a) {
+        a.answerMessageBox(DiscCaption, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures), 2);
+    DWORD handlesAfter[2] = {};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        discs->insert(1);
+        EXPECT_EQ(runCopy(0, [&](Automation& a) { swapDisc(a, 2); }, failures), 1);
+        EXPECT_EQ(failures, Failures{});
+        EXPECT_EQ(state.job().getStatus(), CopyStatus::Idle);
+        EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));
+        EXPECT_EQ(state.job().filePosition(), discs->sizeOf("VO3.ARC"));
+        Sleep(200); // the finished worker thread winds down
+        GetProcessHandleCount(GetCurrentProcess(), &handlesAfter[attempt]);
+    }
+    EXPECT_EQ(handlesAfter[0], handlesAfter[1]);
+}
+
+TEST_F(Copy, ASubdirectoryEntryCreatesOneLevelAndLeavesTheCurrentDirectory)
+{
+    std::string before = TestFiles::currentDirectory();
+    CopyJob job;
+    job.setInstallFolder(install.c_str());
+    job.ensureSubdirectory("DATA\\X.ARC");
+    EXPECT_TRUE(TestFiles::isDirectory(install + "\\DATA"));
+    job.ensureSubdirectory("DATA\\Y.ARC");
+    job.ensureSubdirectory("A\\B\\C.ARC");
+    EXPECT_TRUE(TestFiles::isDirectory(install + "\\A"));
+    EXPECT_FALSE(TestFiles::exists(install + "\\A\\B"));
+    job.ensureSubdirectory("PLAIN.ARC");
+    EXPECT_FALSE(TestFiles::exists(install + "\\PLAIN.ARC"));
+    EXPECT_EQ(TestFiles::currentDirectory(), before);
+}
+
+TEST_F(Copy, DeletingInstalledFilesFollowsTheSetupTypeAndSparesOtherFiles)
+{
+    for (const std::string& name : filesOf({1, 2, 3}))
+        TestFiles::write(install + "\\" + name, "x");
+    SetFileAttributesA((install + "\\SCR.ARC").c_str(), FILE_ATTRIBUTE_READONLY);
+    TestFiles::write(install + "\\SAVE0001.DAT", "a saved game");
+    CopyJob job;
+    job.setInstallFolder(install.c_str());
+    job.setSetupType(7); // no such type: nothing is touched
+    job.deleteInstalledFiles();
+    EXPECT_EQ(installedFiles().size(), 13u);
+    job.setSetupType(0);
+    job.deleteInstalledFiles();
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{"VO2.ARC"});
+    job.setSetupType(1);
+    job.deleteInstalledFiles();
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+    EXPECT_TRUE(TestFiles::exists(install + "\\SAVE0001.DAT"));
+    EXPECT_TRUE(TestFiles::isDirectory(install));
+}
