@@ -1,7 +1,11 @@
 // The main menu: install or uninstall, play, DirectX setup, cancel.
 #include "SetupMenuDialog.h"
 
+#include <new>
+
 #include "../app/PathText.h"
+#include "../install/InstallDialog.h"
+#include "../uninstall/UninstallDialog.h"
 #include "../res/resource.h"
 #include "MenuText.h"
 
@@ -9,9 +13,15 @@ SetupMenuDialog::SetupMenuDialog()
     : playButton(nullptr), notInstalled(1), runningMutex(nullptr), installDialog(nullptr),
       uninstallDialog(nullptr), endingUnseen(false)
 {
+    installDialog = new (std::nothrow) InstallDialog(&installState);
+    uninstallDialog = new (std::nothrow) UninstallDialog(&installState);
 }
 
-SetupMenuDialog::~SetupMenuDialog() = default;
+SetupMenuDialog::~SetupMenuDialog()
+{
+    delete installDialog;
+    delete uninstallDialog;
+}
 
 INT_PTR SetupMenuDialog::dialogProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -83,18 +93,22 @@ void SetupMenuDialog::onCommand(WORD id)
     }
 }
 
-// The branch follows the state of the last refresh; the registry is not read again first.
+// The branch follows the state of the last refresh; the registry is not read again
+// first. A dialog object that could not be made leaves the button without effect.
 void SetupMenuDialog::onInstallOrUninstall()
 {
     if (notInstalled == 1) {
         if (installDialog == nullptr)
             return;
+        installDialog->showModal(hInstance, "IDD_INST_DLG", hwnd); // it reports every outcome itself
     } else {
         if (uninstallDialog == nullptr)
             return;
         if (MessageBoxA(hwnd, MenuText::ConfirmUninstall, MenuText::ConfirmUninstallCaption,
                         MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
+        if (uninstallDialog->showModal(hInstance, "IDD_UNINST_DLG", hwnd) == 1)
+            showMessage(MenuText::Uninstalled, MenuText::UninstalledCaption, MB_ICONINFORMATION);
     }
     refreshInstallState();
 }

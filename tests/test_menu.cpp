@@ -192,19 +192,6 @@ TEST_F(Menu, HoldsTheRunningMutexWhileOpenAndEscapeCloses)
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
 }
 
-TEST_F(Menu, TheInstallButtonDoesNothingWithoutItsDialog)
-{
-    Failures failures;
-    runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
-        a.click(window, IDC_INSTALL);
-        Sleep(300);
-        a.check(a.visibleDialogs().size() == 1, "something opened");
-        a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(failures, Failures{});
-}
-
 TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
 {
     // A root, a folder, and a folder whose name ends in a character with a 0x5C byte.

@@ -55,4 +55,14 @@ REG
 } > "$reg"
 wine_run regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
 wineserver -w
+
+# The tests' second prefix: the same machine without a CD-ROM drive (Q: a hard disk).
+if [ -z "${VELNORA_WINE:-}" ]; then
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  nocd="$build_dir/nocdrom-wineprefix"
+  rm -rf "$nocd"
+  cp -a "$WINEPREFIX" "$nocd"
+  sed -i 's/^"q:"="cdrom"/"q:"="hd"/' "$nocd/system.reg"
+fi
 echo "== Wine prefix ready: $WINEPREFIX"

@@ -5,5 +5,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
-wineserver -p </dev/null >/dev/null 2>&1
-wine_run cmd /c exit </dev/null >/dev/null 2>&1 || true
+start() {
+  WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1
+  WINEPREFIX=$1 wine_run cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+start "$WINEPREFIX"
+[ -d "$build_dir/nocdrom-wineprefix" ] && [ -z "${VELNORA_WINE:-}" ] && start "$build_dir/nocdrom-wineprefix"
+true

@@ -2,5 +2,8 @@
 # Ends every Wine process of a build folder's prefix.
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+for prefix in "$WINEPREFIX" "$build_dir/nocdrom-wineprefix"; do
+  [ -d "$prefix" ] || continue
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
+done

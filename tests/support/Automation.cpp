@@ -160,7 +160,8 @@ void Automation::click(HWND dialog, int id)
         fail("button " + std::to_string(id) + " cannot be pressed");
         return;
     }
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    // Posted, so that a handler that opens a message box does not block the script.
+    PostMessageA(button, BM_CLICK, 0, 0);
 }
 
 bool Automation::waitUntil(const std::function<bool()>& condition, DWORD timeout)
@@ -209,11 +210,16 @@ void Automation::fail(const std::string& what)
     failures.push_back(what);
 }
 
-// After a missed window: press Cancel (or OK) on whatever is open, for a few seconds.
+// After a missed window: press Cancel (or OK) on whatever is open until nothing of the
+// program has been open for a second, or a minute has passed.
 void Automation::rescue()
 {
-    for (int round = 0; round < 50; ++round) {
-        for (HWND window : visibleDialogs()) {
+    DWORD start = GetTickCount(), quietSince = GetTickCount();
+    while (GetTickCount() - start < 60000 && GetTickCount() - quietSince < 1000) {
+        std::vector<HWND> open = visibleDialogs();
+        if (!open.empty())
+            quietSince = GetTickCount();
+        for (HWND window : open) {
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
             if (isMessageBox(window))
                 PostMessageA(window, WM_COMMAND, IDOK, 0);

@@ -95,6 +95,15 @@ bool read(const char* name, DWORD& type, std::string& bytes)
     return true;
 }
 
+void remove(const char* name)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Key, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
 void denyWrites()
 {
     RegCloseKey(create());

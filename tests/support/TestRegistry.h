@@ -17,6 +17,7 @@ void putDword(const char* name, DWORD value);
 void putRaw(const char* name, const std::string& bytes, DWORD type = REG_SZ);
 void putText(const char* name, const std::string& text); // with its terminating zero
 bool read(const char* name, DWORD& type, std::string& bytes);
+void remove(const char* name);
 // Leaves the key readable but not writable, the way a restrictive policy would.
 void denyWrites();
 // A subkey keeps RegDeleteKeyA from deleting the key.

@@ -1,0 +1,32 @@
+// The shell's folder picker, as the install dialog uses it for both of its choices.
+#include "FolderPicker.h"
+
+#include <shlobj.h>
+
+FolderPicker::FolderPicker() : chosen{}, title{} {}
+
+bool FolderPicker::browseForFolder(HWND owner, const char* initialSelection, const char* text)
+{
+    PathText::copy(title, sizeof title, text);
+    BROWSEINFOA info = {};
+    info.hwndOwner = owner;
+    info.lpszTitle = title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
+    info.lpfn = onPickerEvent;
+    info.lParam = reinterpret_cast<LPARAM>(initialSelection);
+    LPITEMIDLIST item = SHBrowseForFolderA(&info);
+    if (item == nullptr)
+        return false;
+    char path[MAX_PATH] = {};
+    // An item without a file-system path (a printer, the network) counts as no choice.
+    BOOL hasPath = SHGetPathFromIDListA(item, path);
+    CoTaskMemFree(item);
+    return hasPath && path[0] != '\0' && PathText::copy(chosen, sizeof chosen, path);
+}
+
+int CALLBACK FolderPicker::onPickerEvent(HWND picker, UINT event, LPARAM, LPARAM initialSelection)
+{
+    if (event == BFFM_INITIALIZED)
+        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, initialSelection);
+    return 0;
+}

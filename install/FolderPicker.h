@@ -1,0 +1,22 @@
+// The shell's folder picker, as the install dialog uses it for both of its choices.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+
+#include "../app/PathText.h"
+
+class FolderPicker {
+public:
+    FolderPicker();
+
+    // True when a folder with a file-system path was chosen; it is then in path().
+    bool browseForFolder(HWND owner, const char* initialSelection, const char* title);
+    const char* path() const { return chosen; }
+
+private:
+    static int CALLBACK onPickerEvent(HWND picker, UINT event, LPARAM, LPARAM initialSelection);
+
+    char chosen[PathText::Size];
+    char title[256];
+};

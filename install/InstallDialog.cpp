@@ -1,0 +1,284 @@
+// The install dialog: folder and setup type, the source disc, the drive, space and
+// folder checks, the copy, and the first disc asked back.
+#include "InstallDialog.h"
+
+#include <cstring>
+#include <new>
+
+#include "../res/resource.h"
+#include "../state/InstallManifest.h"
+#include "CopyDialog.h"
+#include "InstallText.h"
+
+InstallDialog::InstallDialog(InstallState* installState)
+    : destination{}, sourceRoot{}, installState(installState), copyDialog(nullptr)
+{
+    copyDialog = new (std::nothrow) CopyDialog(installState);
+}
+
+InstallDialog::~InstallDialog()
+{
+    delete copyDialog;
+}
+
+INT_PTR InstallDialog::dialogProc(UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        onInitDialog();
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            onStart();
+            break;
+        case IDCANCEL:
+            EndDialog(hwnd, IDCANCEL);
+            break;
+        case IDC_CHANGE:
+            onChangeFolder();
+            break;
+        }
+        return 0;
+    }
+    return 0;
+}
+
+// Every opening proposes C:\Velnora and the standard type again.
+void InstallDialog::onInitDialog()
+{
+    composeDestination("C:\\", destination);
+    SetDlgItemTextA(hwnd, IDC_DESTINATION, destination);
+    SendDlgItemMessageA(hwnd, IDC_STANDARD, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageA(hwnd, IDC_MAXIMUM, BM_SETCHECK, BST_UNCHECKED, 0);
+    centreOnScreen(hwnd);
+}
+
+void InstallDialog::onChangeFolder()
+{
+    if (!picker.browseForFolder(hwnd, "", InstallText::ChangeFolderTitle))
+        return;
+    char composed[PathText::Size];
+    if (!composeDestination(picker.path(), composed)) {
+        say(InstallText::PathTooLong, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+        return;
+    }
+    PathText::copy(destination, sizeof destination, composed);
+    SetDlgItemTextA(hwnd, IDC_DESTINATION, destination);
+}
+
+// Each check that fails has told the user why and leaves the dialog open.
+void InstallDialog::onStart()
+{
+    if (!settleSource() || !checkDriveType(Drive::Destination) ||
+        !checkFreeSpace(InstallManifest::requiredBytes(selectedSetupType())) ||
+        !ensureDestinationFolder())
+        return;
+    CopyJob& job = installState->job();
+    job.setSetupType(selectedSetupType());
+    job.setInstallFolder(destination);
+    job.setSourceRoot(sourceRoot);
+    if (!runCopy())
+        return;
+    if (selectedSetupType() == InstallManifest::Standard)
+        askForDiscOneBack();
+    say(InstallText::Installed, InstallText::InstalledCaption, MB_ICONINFORMATION);
+    EndDialog(hwnd, 1);
+}
+
+// From a hard disk the disc drive is asked for; from any other drive it is the source.
+bool InstallDialog::settleSource()
+{
+    char current[PathText::Size];
+    DWORD length = GetCurrentDirectoryA(sizeof current, current);
+    if (length == 0 || length >= sizeof current) {
+        say(InstallText::NoCurrentDirectory, InstallText::InstallErrorCaption, MB_ICONINFORMATION);
+        return false;
+    }
+    driveRootOf(sourceRoot, current);
+    if (GetDriveTypeA(sourceRoot) != DRIVE_FIXED)
+        return true;
+
+    bool hasCdrom = false;
+    for (char letter = 'A'; letter <= 'Z' && !hasCdrom; ++letter) {
+        char root[] = {letter, ':', '\\', '\0'};
+        hasCdrom = GetDriveTypeA(root) == DRIVE_CDROM;
+    }
+    if (!hasCdrom) {
+        say(InstallText::NoCdromDrive, InstallText::InstallErrorCaption, MB_ICONERROR);
+        return false;
+    }
+    say(InstallText::InsertDisc1, InstallText::DiscRequestCaption, MB_ICONINFORMATION);
+    if (!picker.browseForFolder(hwnd, "", InstallText::DiscDriveTitle))
+        return false;
+    driveRootOf(sourceRoot, picker.path());
+    if (!checkDriveType(Drive::Source))
+        return false;
+    if (!discOnePresent()) {
+        say(InstallText::Disc1Missing, InstallText::DiscRequestCaption, MB_ICONWARNING);
+        return false;
+    }
+    return true;
+}
+
+bool InstallDialog::checkDriveType(Drive which)
+{
+    char root[PathText::Size];
+    driveRootOf(root, which == Drive::Destination ? destination : sourceRoot);
+    UINT type = GetDriveTypeA(root);
+    if (which == Drive::Destination ? type == DRIVE_FIXED : type == DRIVE_CDROM)
+        return true;
+    say(InstallText::WrongDrive,
+        which == Drive::Destination ? InstallText::DestinationErrorCaption
+                                    : InstallText::SourceErrorCaption,
+        MB_ICONWARNING);
+    return false;
+}
+
+bool InstallDialog::checkFreeSpace(DWORD required)
+{
+    char root[PathText::Size];
+    driveRootOf(root, destination);
+    using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+    auto freeSpaceEx = reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+    ULONGLONG freeBytes = 0;
+    BOOL known;
+    if (freeSpaceEx != nullptr) {
+        ULARGE_INTEGER available, total, totalFree;
+        known = freeSpaceEx(root, &available, &total, &totalFree);
+        freeBytes = totalFree.QuadPart;
+    } else {
+        DWORD sectorsPerCluster, bytesPerSector, freeClusters, clusters;
+        known = GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters);
+        freeBytes = ULONGLONG(sectorsPerCluster) * bytesPerSector * freeClusters;
+    }
+    if (!known) {
+        say(InstallText::DiskCheckFailed, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+        return false;
+    }
+    if (hasRoomFor(freeBytes, required))
+        return true;
+    char text[PathText::Size + 64];
+    wsprintfA(text, InstallText::NotEnoughSpace, root);
+    say(text, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+    return false;
+}
+
+// An existing folder is entered and left again; a missing one may be made, one level.
+bool InstallDialog::ensureDestinationFolder()
+{
+    char saved[PathText::Size];
+    DWORD length = GetCurrentDirectoryA(sizeof saved, saved);
+    if (length == 0 || length >= sizeof saved) {
+        say(InstallText::CurrentDirectoryFailed, InstallText::ErrorCaption, MB_ICONWARNING);
+        return false;
+    }
+    if (SetCurrentDirectoryA(destination)) {
+        if (SetCurrentDirectoryA(saved))
+            return true;
+        say(InstallText::CurrentDirectoryMoveFailed, InstallText::ErrorCaption, MB_ICONWARNING);
+        return false;
+    }
+    if (say(InstallText::CreateFolderQuestion, InstallText::CreateFolderCaption,
+            MB_ICONQUESTION | MB_YESNO) == IDNO)
+        return false;
+    if (CreateDirectoryA(destination, nullptr))
+        return true;
+    say(InstallText::CreateFolderFailed, InstallText::CreateFolderErrorCaption, MB_ICONWARNING);
+    return false;
+}
+
+// True when the copy completed; a failed or cancelled copy has reported itself.
+bool InstallDialog::runCopy()
+{
+    INT_PTR result = -1;
+    DWORD code = ERROR_NOT_ENOUGH_MEMORY; // no copy dialog object could be made
+    if (copyDialog != nullptr) {
+        result = copyDialog->showModal(hInstance, "IDD_COPY_DLG", hwnd);
+        code = GetLastError();
+    }
+    if (result != -1)
+        return result != 2;
+    char text[1100];
+    describeError(code, text, sizeof text);
+    say(text, InstallText::CopyDialogErrorCaption, MB_ICONERROR);
+    return false;
+}
+
+void InstallDialog::describeError(DWORD code, char* text, std::size_t size)
+{
+    char* system = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
+                       FORMAT_MESSAGE_FROM_SYSTEM,
+                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                   reinterpret_cast<char*>(&system), 0, nullptr);
+    char formatted[1100]; // wsprintfA writes at most 1024 characters
+    wsprintfA(formatted, InstallText::CopyDialogError,
+              system != nullptr ? system : InstallText::UnknownError, static_cast<int>(code));
+    if (system != nullptr)
+        LocalFree(system);
+    if (!PathText::copy(text, size, formatted))
+        text[0] = '\0';
+}
+
+// At least once, then again after every OK while disc 1 is not in the drive.
+void InstallDialog::askForDiscOneBack()
+{
+    while (say(InstallText::Disc1Back, InstallText::DiscChangeCaption, MB_ICONWARNING | MB_OKCANCEL) ==
+               IDOK &&
+           !discOnePresent()) {
+    }
+}
+
+bool InstallDialog::discOnePresent() const
+{
+    char marker[PathText::Size];
+    if (!PathText::concat(marker, sizeof marker, sourceRoot, InstallManifest::diskMarker(0)))
+        return false;
+    HANDLE file = CreateFileA(marker, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+std::int32_t InstallDialog::selectedSetupType() const
+{
+    return SendDlgItemMessageA(hwnd, IDC_STANDARD, BM_GETCHECK, 0, 0) == 0 ? 1 : 0;
+}
+
+int InstallDialog::say(const char* text, const char* caption, UINT style)
+{
+    return MessageBoxA(hwnd, text, caption, style);
+}
+
+bool InstallDialog::composeDestination(const char* base, char* result)
+{
+    if (base[0] == '\0')
+        return false;
+    const char* separator = std::strlen(base) > 3 ? "\\" : "";
+    char composed[PathText::Size];
+    if (!PathText::concat(composed, sizeof composed, base, separator, InstallText::ProductFolder) ||
+        std::strlen(composed) > longestInstallFolder())
+        return false;
+    return PathText::copy(result, PathText::Size, composed);
+}
+
+void InstallDialog::driveRootOf(char* target, const char* path)
+{
+    target[0] = path[0];
+    target[1] = ':';
+    target[2] = '\\';
+    target[3] = '\0';
+}
+
+bool InstallDialog::hasRoomFor(ULONGLONG freeBytes, DWORD required)
+{
+    return (freeBytes >> 32) != 0 || static_cast<DWORD>(freeBytes) >= required;
+}
+
+std::size_t InstallDialog::longestInstallFolder()
+{
+    return PathText::Size - 1 - 1 - InstallManifest::longestName();
+}

@@ -1,0 +1,375 @@
+// The uninstaller: real files and the real registry record, the dialog driven as a
+// user would, and the menu around it.
+#include <gtest/gtest.h>
+
+#include "app/InstallState.h"
+#include "install/CopySystemCalls.h"
+#include "menu/SetupMenuDialog.h"
+#include "res/resource.h"
+#include "state/InstallManifest.h"
+#include "support/Automation.h"
+#include "support/DiscSet.h"
+#include "support/TestFiles.h"
+#include "support/TestRegistry.h"
+#include "uninstall/UninstallDialog.h"
+
+namespace {
+
+using Failures = std::vector<std::string>;
+using Names = std::vector<std::string>;
+
+const char Caption[] = "アンインストール";
+const char SavesQuestion[] = "セーブデータを削除しますか？";
+const char ErrorCaption[] = "アンインストールエラー";
+
+Names gameFiles(int setupType)
+{
+    Names names;
+    const DiskEntry* rows = InstallManifest::diskEntries(setupType);
+    for (int row = 0; row < 3; ++row)
+        if (rows[row].copy == 1)
+            for (const char* const* entry = rows[row].files; !InstallManifest::isEnd(*entry); ++entry)
+                names.push_back(*entry);
+    return names;
+}
+
+Names saveFiles()
+{
+    Names names;
+    for (const char* const* name = InstallManifest::saveDataList(); !InstallManifest::isEnd(*name); ++name)
+        names.push_back(*name);
+    return names;
+}
+
+// The hidden uninstall dialog of this process, if it exists.
+HWND hiddenUninstallDialog()
+{
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", Caption)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == GetCurrentProcessId() && !Automation::isMessageBox(window))
+            return window;
+    }
+    return nullptr;
+}
+
+class Uninstall : public RegistryTest {
+protected:
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        TestFiles::removeTree(root);
+        TestFiles::makeFolders(folder);
+        CopySystemCalls::active() = CopySystemCalls();
+    }
+
+    void TearDown() override
+    {
+        CopySystemCalls::active() = CopySystemCalls();
+        TestFiles::removeTree(root);
+        RegistryTest::TearDown();
+    }
+
+    // An installed game of the type, with every saved-game file beside it.
+    void install(std::int32_t type, bool readOnly = false)
+    {
+        for (const std::string& name : gameFiles(1))
+            TestFiles::write(folder + "\\" + name, "game");
+        for (const std::string& name : saveFiles())
+            TestFiles::write(folder + "\\" + name, "save");
+        if (readOnly)
+            for (const char* name : {"TORLE.EXE", "VO2.ARC", "ENV.INI", "SAVE0040.DAT"})
+                SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
+        TestRegistry::putDword("SetupType", static_cast<DWORD>(type));
+        TestRegistry::putText("Current", folder + "\\");
+        TestRegistry::putText("EXEC", folder + "\\TORLE.EXE");
+    }
+
+    Names present(const Names& names, const std::string& in = "")
+    {
+        Names found;
+        for (const std::string& name : names)
+            if (TestFiles::exists((in.empty() ? folder : in) + "\\" + name))
+                found.push_back(name);
+        return found;
+    }
+
+    INT_PTR runUninstall(Automation::Script script, Failures& failures)
+    {
+        Automation user(std::move(script));
+        INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_UNINST_DLG", nullptr);
+        failures = user.finish();
+        return result;
+    }
+
+    static Automation::Script answer(int savesAnswer, const char* error = nullptr)
+    {
+        return [=](Automation& a) {
+            a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, savesAnswer);
+            if (error != nullptr)
+                a.answerMessageBox(ErrorCaption, error, IDI_WARNING, IDOK);
+        };
+    }
+
+    std::string root = "D:\\uninsttest";
+    std::string folder = "D:\\uninsttest\\Velnora";
+    InstallState state;
+    UninstallDialog dialog{&state};
+};
+
+} // namespace
+
+TEST_F(Uninstall, KeepingTheSavesLeavesThemAndTheFolder)
+{
+    install(1);
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDNO), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(present(gameFiles(1)), Names{});
+    EXPECT_EQ(present(saveFiles()), saveFiles());
+    EXPECT_TRUE(TestFiles::isDirectory(folder));
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Uninstall, DeletingTheSavesRemovesTheEmptiedFolder)
+{
+    install(1, true);
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_FALSE(TestFiles::exists(folder));
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Uninstall, AFolderWithAnUnlistedFileStaysWithThatFile)
+{
+    install(1);
+    TestFiles::write(folder + "\\MEMO.TXT", "the player's notes");
+    TestFiles::makeFolders(folder + "\\SCREENSHOTS");
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(present(gameFiles(1)), Names{});
+    EXPECT_EQ(present(saveFiles()), Names{});
+    EXPECT_EQ(TestFiles::read(folder + "\\MEMO.TXT"), "the player's notes");
+    EXPECT_TRUE(TestFiles::isDirectory(folder + "\\SCREENSHOTS"));
+}
+
+TEST_F(Uninstall, TheStandardTypeNeverDeletesTheThirdDiscsFile)
+{
+    install(0, true);
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(present(gameFiles(1)), Names{"VO2.ARC"});
+    EXPECT_EQ(present(saveFiles()), Names{});
+    EXPECT_TRUE(TestFiles::isDirectory(folder));
+}
+
+TEST_F(Uninstall, AnUnreadableOrUnusableRecordDeletesNothing)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+        const char* message;
+    };
+    const char* noFolder = "インストールフォルダの取得に失敗しました。";
+    const char* noType = "インストールタイプの取得に失敗しました。";
+    // An empty or relative folder would name the current drive's root or directory.
+    TestFiles::makeFolders(root + "\\cwd\\Velnora");
+    TestFiles::write(root + "\\cwd\\Velnora\\TORLE.EXE", "another program's file");
+    TestFiles::write(root + "\\cwd\\TORLE.EXE", "another program's file");
+    std::string saved = TestFiles::currentDirectory();
+    SetCurrentDirectoryA((root + "\\cwd").c_str());
+    const Case cases[] = {
+        {"no Current", [] { TestRegistry::remove("Current"); }, noFolder},
+        {"empty Current", [] { TestRegistry::putText("Current", ""); }, noFolder},
+        {"relative Current", [] { TestRegistry::putText("Current", "Velnora\\"); }, noFolder},
+        {"root-relative Current", [] { TestRegistry::putText("Current", "\\uninsttest\\cwd\\"); }, noFolder},
+        {"unknown SetupType", [] { TestRegistry::putDword("SetupType", 7); }, noType},
+        {"no SetupType", [] { TestRegistry::remove("SetupType"); }, noType},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        install(1);
+        c.spoil();
+        Failures failures;
+        EXPECT_EQ(runUninstall(answer(IDYES, c.message), failures), 2);
+        EXPECT_EQ(failures, Failures{});
+        EXPECT_EQ(present(gameFiles(1)), gameFiles(1));
+        EXPECT_EQ(present(saveFiles()), saveFiles());
+        EXPECT_TRUE(TestRegistry::keyExists());
+        EXPECT_TRUE(TestFiles::exists(root + "\\cwd\\Velnora\\TORLE.EXE"));
+        EXPECT_TRUE(TestFiles::exists(root + "\\cwd\\TORLE.EXE"));
+    }
+    SetCurrentDirectoryA(saved.c_str());
+}
+
+TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
+{
+    install(1);
+    TestRegistry::addSubkey();
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES, "レジストリの削除に失敗しました。"), failures), 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(present(gameFiles(1)), Names{});
+    EXPECT_EQ(present(saveFiles()), saveFiles());
+    EXPECT_TRUE(TestRegistry::keyExists());
+
+    RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(TestRegistry::Key) + "\\Locked").c_str());
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_FALSE(TestRegistry::keyExists());
+    EXPECT_FALSE(TestFiles::exists(folder));
+}
+
+namespace {
+HANDLE workerMayGo;
+LPTHREAD_START_ROUTINE heldWorker;
+DWORD WINAPI waitThenWork(void* parameter)
+{
+    WaitForSingleObject(workerMayGo, 20000);
+    return heldWorker(parameter);
+}
+// Starts the worker held back until the test lets it go.
+HANDLE WINAPI heldCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPTHREAD_START_ROUTINE start,
+                               LPVOID parameter, DWORD flags, LPDWORD id)
+{
+    heldWorker = start;
+    return CreateThread(security, stack, waitThenWork, parameter, flags, id);
+}
+HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+} // namespace
+
+TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
+{
+    // The worker is held back (through the thread-start seam) so that the open dialog
+    // can be looked at and pressed; it then runs for real.
+    install(1);
+    workerMayGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    CopySystemCalls::active().createThread = heldCreateThread;
+    Failures failures;
+    for (int run = 0; run < 2; ++run) {
+        ResetEvent(workerMayGo);
+        install(1);
+        INT_PTR result = runUninstall([](Automation& a) {
+            a.waitForMessageBox(Caption);
+            HWND hidden = hiddenUninstallDialog();
+            a.check(hidden != nullptr && !IsWindowVisible(hidden), "the dialog showed before the question");
+            a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDNO);
+            HWND shown = a.waitForDialog(Caption);
+            PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(shown, WM_KEYDOWN, VK_ESCAPE, 0);
+            PostMessageA(shown, WM_COMMAND, IDOK, 0);
+            Sleep(300);
+            a.check(IsWindowVisible(shown) != FALSE, "Escape closed the dialog");
+            SetEvent(workerMayGo);
+            a.waitGone(shown);
+        }, failures);
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(failures, Failures{});
+        EXPECT_EQ(present(gameFiles(1)), Names{});
+    }
+    CloseHandle(workerMayGo);
+}
+
+TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
+{
+    // Stands in for a process out of threads or memory.
+    install(1);
+    CopySystemCalls::active().createThread = failingCreateThread;
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES, "アンインストールを開始できませんでした。"), failures), 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(present(gameFiles(1)), gameFiles(1));
+    EXPECT_TRUE(TestRegistry::keyExists());
+}
+
+TEST_F(Uninstall, SavedGamePathsThatWouldNotFitAreSkipped)
+{
+    // 246 characters: "folder\ENV.INI" (254) fits in 260 bytes, "folder\SAVE0001.DAT" (259)
+    // just fits; at 248 the SAVE names (261) no longer do and are passed over.
+    std::string fits = root + "\\" + std::string(246 - root.size() - 1, 's');
+    ASSERT_TRUE(TestFiles::makeFolders(fits));
+    TestFiles::write(fits + "\\ENV.INI", "x");
+    TestFiles::write(fits + "\\SAVE0001.DAT", "x");
+    UninstallWorker::deleteSaveData(fits.c_str());
+    EXPECT_FALSE(TestFiles::exists(fits + "\\ENV.INI"));
+    EXPECT_FALSE(TestFiles::exists(fits + "\\SAVE0001.DAT"));
+
+    std::string tooLong = root + "\\" + std::string(248 - root.size() - 1, 't');
+    ASSERT_TRUE(TestFiles::makeFolders(tooLong));
+    TestFiles::write(tooLong + "\\ENV.INI", "x");
+    UninstallWorker::deleteSaveData(tooLong.c_str());
+    EXPECT_FALSE(TestFiles::exists(tooLong + "\\ENV.INI"));
+}
+
+using UninstallFromMenu = Uninstall;
+
+TEST_F(UninstallFromMenu, NoToTheConfirmationDoesNothingAndReadsNothing)
+{
+    install(0);
+    SetupMenuDialog menu;
+    Failures failures;
+    Automation user([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        TestRegistry::clear(); // would relabel the menu if it were read again
+        a.click(window, IDC_INSTALL);
+        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDNO);
+        Sleep(200);
+        a.check(a.visibleDialogs().size() == 1, "something opened");
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu relabelled itself");
+        a.click(window, IDCANCEL);
+    });
+    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
+}
+
+TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAgain)
+{
+    install(0);
+    SetupMenuDialog menu;
+    Automation user([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_INSTALL);
+        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
+        a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDNO);
+        a.answerMessageBox("アンインストールの終了", "正常にアンインストールしました。", IDI_INFORMATION, IDOK);
+        a.waitUntil([&] { return Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ"; });
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
+        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        a.click(window, IDCANCEL);
+    });
+    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(present(gameFiles(0)), Names{});
+    EXPECT_EQ(present(saveFiles()), saveFiles());
+}
+
+TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheRecord)
+{
+    install(0);
+    TestRegistry::remove("Current");
+    SetupMenuDialog menu;
+    Automation user([](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_INSTALL);
+        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
+        a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDYES);
+        a.answerMessageBox(ErrorCaption, "インストールフォルダの取得に失敗しました。", IDI_WARNING, IDOK);
+        Sleep(300);
+        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu offers installation");
+        a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)) != FALSE, "Play is disabled");
+        a.click(window, IDCANCEL);
+    });
+    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
+    EXPECT_TRUE(TestRegistry::keyExists());
+}

@@ -1,0 +1,33 @@
+// The uninstall dialog: asks about the saved games, shows a note while the worker
+// removes the game, and reports what went wrong.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+
+#include "../app/DialogBase.h"
+#include "../app/InstallState.h"
+#include "UninstallWorker.h"
+
+class UninstallDialog : public DialogBase {
+public:
+    explicit UninstallDialog(InstallState* installState);
+
+    INT_PTR dialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The worker's side: what it works on, and its one report.
+    InstallState& state() { return *installState; }
+    bool savesToDelete() const { return deleteSaves == 1; }
+    void report(UninstallResult outcome);
+
+private:
+    void onInitDialog();
+    void onWorkerDone();
+    void onDestroy();
+    void fail(const char* text);
+
+    InstallState* installState;
+    std::atomic<LONG> result;
+    LONG deleteSaves;
+    HANDLE workerThread;
+};

@@ -1,0 +1,25 @@
+// The uninstall worker: removes the installed files, the registry record and, on
+// request, the saved games and the emptied folder, as the registry record says.
+#pragma once
+#include <windows.h>
+
+#include "../app/InstallState.h"
+
+enum class UninstallResult : LONG {
+    Running = 0,          // the worker has not finished
+    NoSetupType = 1,      // the setup type could not be read; nothing was deleted
+    NoInstallFolder = 2,  // the install folder could not be read; nothing was deleted
+    RecordNotDeleted = 3, // the game files went, the registry key stayed
+    Finished = 4,         // files, record and (on request) saved games deleted
+};
+
+class UninstallDialog;
+
+class UninstallWorker {
+public:
+    static DWORD WINAPI threadMain(void* dialog);
+    // The whole removal, on the calling thread.
+    static UninstallResult removeInstallation(InstallState& state, bool deleteSaves);
+    // Deletes every saved-game file from the folder; a name that would not fit is skipped.
+    static void deleteSaveData(const char* folder);
+};
