@@ -1,8 +1,12 @@
 // setup.exe as a user meets it: started as its own process, driven through its windows.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include "res/resource.h"
 #include "support/Automation.h"
+#include "support/DiscSet.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
@@ -48,6 +52,285 @@ public:
 } // namespace
 
 using EndToEnd = RegistryTest;
+
+namespace {
+
+const char Menu[] = "Velnora";
+const char InstallCaption[] = "インストール";
+const char CopyCaption[] = "インストール中";
+const char DiscChange[] = "ディスクの交換";
+const char DiscRequest[] = "ディスクの要求";
+const char ErrorCaption[] = "インストールエラー";
+const char CopyFailed[] = "ファイルのコピーに失敗しました。";
+const char CreateCaption[] = "ディレクトリ作成";
+const char CreateQuestion[] = "指定されたディレクトリは存在しません。ディレクトリを作成しますか？";
+const char Disc1Back[] = "ＣＤ－ＲＯＭの中のディスクをディスク１に交換してください。";
+const char Uninstall[] = "アンインストール";
+
+std::string discPrompt(int disc)
+{
+    return "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
+}
+
+int threadsOf(DWORD processId)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == processId ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
+DWORD handlesOf(const SetupProcess& setup)
+{
+    DWORD count = 0;
+    GetProcessHandleCount(setup.info.hProcess, &count);
+    return count;
+}
+
+const std::vector<std::string> Disc1 = {"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC",
+                                        "MID.ARC", "WAV.ARC", "VO1.ARC", "TBLSTR.ARC"};
+const std::vector<std::string> Disc2 = {"SP_.ARC", "BG_.ARC", "VO3.ARC"};
+
+} // namespace
+
+// A user with three discs, a hard disk D: and the game's default folder C:\Velnora.
+class Journey : public RegistryTest {
+protected:
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        TestFiles::removeTree(root);
+        TestFiles::removeTree(folder);
+        TestFiles::makeFolders(root);
+        logPath = root + "\\standin.log";
+        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
+    }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
+        discs.reset();
+        TestFiles::removeTree(root);
+        TestFiles::removeTree(folder);
+        RegistryTest::TearDown();
+    }
+
+    void makeDiscs(const std::map<std::string, DWORD>& sizes = {})
+    {
+        discs.reset(new DiscSet(root + "\\discs", sizes));
+        // TORLE.EXE on disc 1 is a program that can really be started.
+        CopyFileA((TestFiles::exeFolder() + "standin.exe").c_str(),
+                  (discs->discFolder(1) + "\\TORLE.EXE").c_str(), FALSE);
+    }
+
+    void swapDisc(Automation& a, int disc)
+    {
+        if (a.waitForMessageBox(DiscChange) == nullptr)
+            return;
+        discs->insert(disc);
+        a.answerMessageBox(DiscChange, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
+    }
+
+    // From the menu to an installed game, started from the disc, default folder.
+    void installFromDisc(Automation& a, HWND menu, bool folderExists = false)
+    {
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        a.click(install, IDOK);
+        if (!folderExists)
+            a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        swapDisc(a, 2);
+        discs->insert(1);
+        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
+        a.answerMessageBox("インストールの終了", "正常にインストールしました。", IDI_INFORMATION, IDOK);
+        a.waitGone(install);
+        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+    }
+
+    void uninstall(Automation& a, HWND menu, int deleteSaves)
+    {
+        a.click(menu, IDC_INSTALL);
+        a.answerMessageBox(Uninstall, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
+        a.answerMessageBox(Uninstall, "セーブデータを削除しますか？", IDI_QUESTION, deleteSaves);
+        a.answerMessageBox("アンインストールの終了", "正常にアンインストールしました。", IDI_INFORMATION, IDOK);
+        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ"; });
+    }
+
+    std::vector<std::string> installed()
+    {
+        std::vector<std::string> present;
+        for (const auto* disc : {&Disc1, &Disc2})
+            for (const std::string& name : *disc)
+                if (TestFiles::exists(folder + "\\" + name))
+                    present.push_back(name);
+        if (TestFiles::exists(folder + "\\VO2.ARC"))
+            present.push_back("VO2.ARC");
+        return present;
+    }
+
+    std::string root = "D:\\e2e";
+    std::string folder = "C:\\Velnora";
+    std::string logPath;
+    std::unique_ptr<DiscSet> discs;
+};
+
+TEST_F(Journey, StandardInstallationFromDiscOneThenPlay)
+{
+    makeDiscs();
+    discs->insert(1);
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    int threadsAtMenu = 0, threadsAfterInstall = 0;
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        threadsAtMenu = threadsOf(setup.id());
+        installFromDisc(a, menu);
+        Sleep(300);
+        threadsAfterInstall = threadsOf(setup.id());
+        a.check(IsWindowEnabled(GetDlgItem(menu, IDC_PLAY)) != FALSE, "Play is disabled");
+        a.click(menu, IDC_PLAY);
+        a.waitGone(menu);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(threadsAfterInstall, threadsAtMenu); // the copy worker has ended
+    std::vector<std::string> expected = Disc1;
+    expected.insert(expected.end(), Disc2.begin(), Disc2.end());
+    EXPECT_EQ(installed(), expected);
+    DWORD type;
+    std::string bytes;
+    ASSERT_TRUE(TestRegistry::read("EXEC", type, bytes));
+    EXPECT_EQ(bytes, std::string("C:\\Velnora\\TORLE.EXE", 21));
+    ASSERT_TRUE(TestRegistry::read("CDDrive", type, bytes));
+    EXPECT_EQ(bytes, std::string("Q:\\", 4));
+    ASSERT_TRUE(TestFiles::waitForFile(logPath));
+    std::string log = TestFiles::read(logPath);
+    EXPECT_EQ(log.substr(0, log.find('\n')), "C:\\Velnora\\TORLE.EXE|C:\\Velnora");
+}
+
+TEST_F(Journey, MaximumInstallationFromTheHardDiskWithAllThreeDiscs)
+{
+    makeDiscs();
+    discs->insert(2); // the wrong disc at first
+    SetupProcess setup(root);
+    ASSERT_TRUE(setup.started);
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        a.click(install, IDC_MAXIMUM);
+        a.click(install, IDOK);
+        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１を入れてください。", IDI_INFORMATION, IDOK);
+        a.answerFolderPicker("Q:\\");
+        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１が入っていません。", IDI_WARNING, IDOK);
+        discs->insert(1);
+        a.click(install, IDOK);
+        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１を入れてください。", IDI_INFORMATION, IDOK);
+        a.answerFolderPicker("Q:\\");
+        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        swapDisc(a, 2);
+        swapDisc(a, 3);
+        a.answerMessageBox("インストールの終了", "正常にインストールしました。", IDI_INFORMATION, IDOK);
+        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(installed().size(), 13u);
+    DWORD type;
+    std::string bytes;
+    ASSERT_TRUE(TestRegistry::read("SetupType", type, bytes));
+    EXPECT_EQ(bytes, std::string("\x01\0\0\0", 4));
+}
+
+TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
+{
+    makeDiscs();
+    discs->insert(1);
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    DWORD handlesAfterFirst = 0, handlesAfterSecond = 0;
+    int threadsAtMenu = 0, threadsAfterUninstall = 0;
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        threadsAtMenu = threadsOf(setup.id());
+        installFromDisc(a, menu);
+        TestFiles::write(folder + "\\SAVE0001.DAT", "a saved game");
+        TestFiles::write(folder + "\\ENV.INI", "settings");
+        uninstall(a, menu, IDNO);
+        a.check(TestFiles::exists(folder + "\\SAVE0001.DAT") && TestFiles::exists(folder + "\\ENV.INI"),
+                "the saves went");
+        a.check(TestFiles::isDirectory(folder), "the folder went");
+        handlesAfterFirst = handlesOf(setup);
+
+        installFromDisc(a, menu, true); // the kept saves keep the folder
+        uninstall(a, menu, IDYES);
+        a.check(!TestFiles::exists(folder), "the folder stayed");
+        Sleep(300);
+        threadsAfterUninstall = threadsOf(setup.id());
+        handlesAfterSecond = handlesOf(setup);
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_FALSE(TestRegistry::keyExists());
+    EXPECT_EQ(threadsAfterUninstall, threadsAtMenu);
+    EXPECT_EQ(handlesAfterSecond, handlesAfterFirst); // a second round leaves nothing more open
+}
+
+TEST_F(Journey, CancelDuringTheCopyLeavesNothingInstalled)
+{
+    makeDiscs({{"CG_.ARC", 48u << 20}});
+    discs->insert(1);
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        a.click(install, IDOK);
+        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC"; });
+        a.click(copy, IDCANCEL);
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        a.click(install, IDCANCEL);
+        a.waitGone(install);
+        a.check(Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "the menu offers no installation");
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(installed(), std::vector<std::string>{});
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
+
+TEST_F(Journey, RefusingTheSecondDiscKeepsTheFirstDiscsFiles)
+{
+    makeDiscs();
+    discs->insert(1);
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        a.click(install, IDOK);
+        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        a.answerMessageBox(DiscChange, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        a.click(install, IDCANCEL);
+        a.waitGone(install);
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(installed(), Disc1);
+    EXPECT_FALSE(TestRegistry::keyExists());
+}
 
 TEST_F(EndToEnd, TheMenuOpensFromTheDiscAndCancelEndsWithZero)
 {

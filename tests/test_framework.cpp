@@ -105,3 +105,16 @@ TEST_F(Launch, RunsTheMenuAndReleasesTheMutexesAfterwards)
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, Launcher::InstallerMutexName), nullptr);
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
 }
+
+TEST(TestAutomation, TellsTheStandardIconsApart)
+{
+    // The message box checks compare icons by their bits when the handles differ.
+    const LPCSTR icons[] = {IDI_WARNING, IDI_ERROR, IDI_INFORMATION, IDI_QUESTION};
+    for (LPCSTR a : icons) {
+        for (LPCSTR b : icons) {
+            if (a != b) {
+                EXPECT_NE(LoadIconA(nullptr, a), LoadIconA(nullptr, b));
+            }
+        }
+    }
+}

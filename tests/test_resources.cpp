@@ -19,6 +19,13 @@ struct Expected {
     DWORD exStyle;
 };
 
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 void expectControls(const DialogTemplate& t, const std::vector<Expected>& expected)
 {
     ASSERT_EQ(t.controls.size(), expected.size());
@@ -27,7 +34,7 @@ void expectControls(const DialogTemplate& t, const std::vector<Expected>& expect
         const Expected& e = expected[i];
         SCOPED_TRACE("control " + std::to_string(i));
         EXPECT_EQ(c.id, e.id);
-        EXPECT_EQ(c.className, e.className);
+        EXPECT_EQ(upper(c.className), upper(e.className)); // class names ignore case
         EXPECT_EQ(c.text, e.text);
         EXPECT_EQ(c.x, e.x);
         EXPECT_EQ(c.y, e.y);
@@ -125,4 +132,82 @@ TEST(Resources, IconIsOne32By32SixteenColourImage)
     EXPECT_EQ(info->biHeight, 64);
     EXPECT_EQ(info->biBitCount, 4);
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP)), nullptr);
+}
+
+TEST(Resources, InstallTemplateIsExactlyAsTheInstallDialogNeedsIt)
+{
+    DialogTemplate t;
+    ASSERT_TRUE(loadDialogTemplate("IDD_INST_DLG", t));
+    EXPECT_TRUE(t.extended);
+    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
+    EXPECT_EQ(t.exStyle, 0u);
+    EXPECT_EQ(t.x, 0);
+    EXPECT_EQ(t.y, 0);
+    EXPECT_EQ(t.width, 203);
+    EXPECT_EQ(t.height, 137);
+    EXPECT_EQ(t.caption, "インストール");
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.weight, 0);
+    EXPECT_EQ(t.italic, 0);
+    EXPECT_EQ(t.charset, 1);
+    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    const DWORD tab = ChildVisible | WS_TABSTOP;
+    expectControls(t, {
+        {IDOK, "BUTTON", "ｲﾝｽﾄｰﾙを開始", 7, 111, 60, 16, tab | BS_DEFPUSHBUTTON, 0},
+        {IDCANCEL, "BUTTON", "ｷｬﾝｾﾙ", 122, 111, 62, 16, tab | BS_PUSHBUTTON, 0},
+        {IDC_DESTINATION, "EDIT", "", 7, 19, 176, 16, tab | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
+         WS_EX_STATICEDGE},
+        {IDC_CHANGE, "BUTTON", "変更", 7, 39, 56, 16, tab | BS_PUSHBUTTON, 0},
+        {NoId, "STATIC", "インストール先", 7, 7, 72, 8, ChildVisible | WS_GROUP | SS_LEFT, 0},
+        {IDC_STANDARD, "BUTTON", "標準 （ハードディスクに約1Gの空き容量が必要です）", 15, 73, 175, 10,
+         ChildVisible | BS_AUTORADIOBUTTON, 0},
+        {NoId, "BUTTON", "インストールタイプの選択", 7, 59, 189, 50, ChildVisible | BS_GROUPBOX, 0},
+        {IDC_MAXIMUM, "BUTTON", "最大 （ハードディスクに約１．4Ｇの空き容量が必要です）", 15, 91, 175, 10,
+         ChildVisible | BS_AUTORADIOBUTTON, 0},
+    });
+}
+
+TEST(Resources, CopyTemplateHasTheCancelButtonTheTwoBarsAndTheLabels)
+{
+    DialogTemplate t;
+    ASSERT_TRUE(loadDialogTemplate("IDD_COPY_DLG", t));
+    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
+    EXPECT_EQ(t.width, 182);
+    EXPECT_EQ(t.height, 99);
+    EXPECT_EQ(t.caption, "インストール中");
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    const DWORD label = ChildVisible | WS_GROUP | SS_LEFT | SS_CENTERIMAGE;
+    const DWORD bar = ChildVisible | WS_BORDER; // segmented: no PBS_SMOOTH
+    expectControls(t, {
+        {IDCANCEL, "BUTTON", "ｷｬﾝｾﾙ", 64, 76, 50, 16, ChildVisible | WS_TABSTOP | BS_PUSHBUTTON, 0},
+        {IDC_FILE_BAR, "msctls_progress32", "Progress1", 8, 20, 168, 12, bar, 0},
+        {IDC_TOTAL_BAR, "msctls_progress32", "Progress2", 8, 56, 168, 12, bar, 0},
+        {NoId, "STATIC", "全体", 8, 40, 28, 12, label, 0},
+        {NoId, "STATIC", "ファイル：", 8, 4, 28, 12, label, 0},
+        {IDC_FILE_NAME, "STATIC", "テスト", 40, 4, 136, 12, label, 0},
+    });
+}
+
+TEST(Resources, UninstallTemplateIsAStandardHiddenTemplate)
+{
+    DialogTemplate t;
+    ASSERT_TRUE(loadDialogTemplate("IDD_UNINST_DLG", t));
+    EXPECT_FALSE(t.extended);
+    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
+    EXPECT_EQ(t.exStyle, 0u);
+    EXPECT_EQ(t.width, 166);
+    EXPECT_EQ(t.height, 35);
+    EXPECT_FALSE(t.hasMenu);
+    EXPECT_FALSE(t.hasClass);
+    EXPECT_EQ(t.caption, "アンインストール");
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    const DWORD standardNoId = 0xFFFF;
+    expectControls(t, {
+        {standardNoId, "STATIC", "ゲームの削除中..\u3000.しばらくお待ちください。", 32, 8, 124, 20,
+         ChildVisible | WS_GROUP | SS_LEFT | SS_CENTERIMAGE, 0},
+        {standardNoId, "STATIC", "#113", 4, 8, 20, 20, ChildVisible | SS_BITMAP, 0},
+    });
+    expectPaletteBitmap(IDB_WAIT_PICTURE, 32, 32);
 }

@@ -21,7 +21,7 @@
 namespace {
 
 const DWORD Chunk = 65536;
-const int Rounds = 3;
+const int Rounds = 5;
 
 std::vector<std::string> manifestFiles()
 {
@@ -41,16 +41,12 @@ double seconds(LARGE_INTEGER start)
     return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
 }
 
-template <typename Run> double best(Run run)
+template <typename Run> double timed(Run run)
 {
-    double fastest = 1e30;
-    for (int round = 0; round < Rounds; ++round) {
-        LARGE_INTEGER start;
-        QueryPerformanceCounter(&start);
-        run();
-        fastest = std::min(fastest, seconds(start));
-    }
-    return fastest;
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    run();
+    return seconds(start);
 }
 
 ULONGLONG totalBytes(const std::string& source)
@@ -208,14 +204,19 @@ int main(int argc, char** argv)
     double mb = totalBytes(source) / 1e6;
     copyWithBareLoop(source, target); // warms the page cache
 
-    double copyFile = best([&] { copyWithCopyFile(source, target); });
-    double bare = best([&] { copyWithBareLoop(source, target); });
-    double messages = best([&] {
-        MessagesOnly dialog(sizes);
-        dialog.showModal(GetModuleHandleA(nullptr), "IDD_COPY_DLG", nullptr);
-    });
+    // The rounds alternate between the ways of copying, so that whatever else the machine
+    // does in the meantime (writing back earlier copies) weighs on each of them alike.
+    double copyFile = 1e30, bare = 1e30, messages = 1e30, real = 1e30;
     bool copied = true;
-    double real = best([&] { copied = realCopy(source, target) == 1 && copied; });
+    for (int round = 0; round < Rounds; ++round) {
+        copyFile = std::min(copyFile, timed([&] { copyWithCopyFile(source, target); }));
+        bare = std::min(bare, timed([&] { copyWithBareLoop(source, target); }));
+        messages = std::min(messages, timed([&] {
+            MessagesOnly dialog(sizes);
+            dialog.showModal(GetModuleHandleA(nullptr), "IDD_COPY_DLG", nullptr);
+        }));
+        real = std::min(real, timed([&] { copied = realCopy(source, target) == 1 && copied; }));
+    }
     Memory full = realCopyMemory(source, work + "\\full");
     Memory halfRun = realCopyMemory(half, work + "\\half");
     const double cdrom52x = 7.8; // MB/s, the fastest CD-ROM drives (52x)

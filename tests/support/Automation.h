@@ -51,6 +51,7 @@ public:
 private:
     static DWORD WINAPI threadMain(void* self);
     HWND findDialog(const char* caption, int controlId, bool messageBox) const;
+    void selectInPicker(HWND picker, const char* path);
     void rescue();
 
     Script script;
