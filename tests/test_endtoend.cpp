@@ -143,6 +143,7 @@ protected:
         if (!folderExists)
             a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
         swapDisc(a, 2);
+        a.waitForMessage(DiscChange, Disc1Back); // disc 2 is copied: now it may come out
         discs->insert(1);
         a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
         a.answerMessageBox("インストールの終了", "正常にインストールしました。", IDI_INFORMATION, IDOK);

@@ -397,6 +397,7 @@ TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
         changeFolder(a, install, root.c_str());
         a.click(install, IDOK);
         swapDisc(a, 2);
+        a.waitForMessage(DiscChange, Disc1Back); // disc 2 is copied: now it may come out
         discs->insert(1);
         a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
         a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);

@@ -145,6 +145,22 @@ HWND Automation::waitForMessageBox(const char* caption, DWORD timeout)
     return box;
 }
 
+HWND Automation::waitForMessage(const char* caption, const char* text, DWORD timeout)
+{
+    if (failed())
+        return nullptr;
+    HWND box = nullptr;
+    if (!waitUntil([&] {
+            box = findDialog(caption, 0, true);
+            return box != nullptr && itemText(box, MessageBoxText) == text;
+        }, timeout)) {
+        fail(std::string("no message box \"") + caption + "\" saying \"" + text + "\" appeared");
+        rescue();
+        return nullptr;
+    }
+    return box;
+}
+
 void Automation::answerMessageBox(const char* caption, const char* text, LPCSTR icon, int button)
 {
     HWND box = waitForMessageBox(caption);

@@ -28,6 +28,8 @@ public:
     // not a message box).
     HWND waitForDialog(const char* caption, int controlId = 0, DWORD timeout = DefaultTimeout);
     HWND waitForMessageBox(const char* caption, DWORD timeout = DefaultTimeout);
+    // A message box with this caption that says this.
+    HWND waitForMessage(const char* caption, const char* text, DWORD timeout = DefaultTimeout);
     // Checks text and icon (IDI_WARNING...), then presses the button (IDOK, IDYES...).
     void answerMessageBox(const char* caption, const char* text, LPCSTR icon, int button);
     // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
