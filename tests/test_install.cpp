@@ -100,7 +100,7 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
             a.check(SendDlgItemMessageA(window, IDC_MAXIMUM, BM_GETCHECK, 0, 0) == BST_UNCHECKED, "maximum");
             // Nothing can be typed into the folder box.
             PostMessageA(edit, WM_CHAR, 'x', 0);
-            SendMessageA(edit, WM_PASTE, 0, 0);
+            PostMessageA(edit, WM_PASTE, 0, 0);
             Sleep(100);
             a.check(Automation::textOf(edit) == "C:\\Velnora", "the folder box took typing");
             changeFolder(a, window, "D:\\insttest\\Games");
@@ -111,6 +111,7 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
                 a.click(window, IDCANCEL);
             else
                 PostMessageA(GetDlgItem(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+            a.waitGone(window);
         }, failures);
         EXPECT_EQ(result, 2);
         EXPECT_EQ(failures, Failures{});

@@ -1,6 +1,7 @@
 // Drives the program's windows from a second thread, as a user would.
 #include "Automation.h"
 
+#include <commctrl.h>
 #include <cstring>
 #include <shlobj.h>
 
@@ -86,10 +87,17 @@ std::vector<std::string> Automation::finish()
     return failures;
 }
 
+// In this process the test's main thread waits in a modal dialog: whatever the script
+// leaves open would keep it there for ever, so it is reported and closed.
 DWORD WINAPI Automation::threadMain(void* self)
 {
     auto* automation = static_cast<Automation*>(self);
     automation->script(*automation);
+    if (automation->processId == GetCurrentProcessId() &&
+        !automation->waitUntil([&] { return automation->visibleDialogs().empty(); }, 10000)) {
+        automation->fail("the script left windows open");
+        automation->rescue();
+    }
     return 0;
 }
 
@@ -203,24 +211,44 @@ void Automation::answerFolderPicker(const char* path)
     waitGone(picker);
 }
 
-// The path must be readable in the picker's own process: for another process it is
-// written into that process's memory first.
+// The picker fills its tree lazily, so a deep path may need asking again once the
+// levels above it are there; in this process the selected item is read back. For
+// another process the path is written into that process's memory first.
 void Automation::selectInPicker(HWND picker, const char* path)
 {
-    DWORD_PTR ignored;
-    if (processId == GetCurrentProcessId()) {
-        SendMessageTimeoutA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path),
-                            SMTO_ABORTIFHUNG, 5000, &ignored);
-        return;
+    std::string wanted = path;
+    std::size_t cut = wanted.find_last_of('\\', wanted.size() - 2);
+    std::string last = wanted.back() == '\\' || cut == std::string::npos ? "" : wanted.substr(cut + 1);
+    HWND tree = FindWindowExA(picker, nullptr, "SysTreeView32", nullptr);
+    HANDLE process = nullptr;
+    void* remote = nullptr;
+    LPARAM argument = reinterpret_cast<LPARAM>(path);
+    if (processId != GetCurrentProcessId()) {
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+        SIZE_T size = wanted.size() + 1;
+        remote = process ? VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+        if (remote == nullptr || !WriteProcessMemory(process, remote, path, size, nullptr))
+            fail("could not hand the path to the picker's process");
+        argument = reinterpret_cast<LPARAM>(remote);
     }
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-    SIZE_T size = std::strlen(path) + 1;
-    void* remote = process ? VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE) : nullptr;
-    if (remote == nullptr || !WriteProcessMemory(process, remote, path, size, nullptr)) {
-        fail("could not hand the path to the picker's process");
-    } else {
-        SendMessageTimeoutA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
-                            SMTO_ABORTIFHUNG, 5000, &ignored);
+    for (int attempt = 0; attempt < 30 && !failed(); ++attempt) {
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(picker, BFFM_SETSELECTIONA, TRUE, argument, SMTO_ABORTIFHUNG, 5000, &ignored);
+        Sleep(100);
+        if (process != nullptr || last.empty()) {
+            if (attempt >= 2)
+                break;
+            continue;
+        }
+        char text[MAX_PATH] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        if (item.hItem != nullptr && SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) &&
+            last == text)
+            break;
     }
     if (remote != nullptr)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
@@ -258,6 +286,7 @@ bool Automation::waitGone(HWND window, DWORD timeout)
     while (IsWindow(window) && IsWindowVisible(window)) {
         if (GetTickCount() - start > timeout) {
             fail("a window stayed open: \"" + textOf(window) + "\"");
+            rescue();
             return false;
         }
         Sleep(Poll);
