@@ -2,38 +2,55 @@
 # Runs the launcher as a user meets it: installs what is missing, builds, lays out the
 # three discs, puts disc 1 into the simulated CD-ROM drive Q: and starts Q:\setup.exe.
 # With a display (DISPLAY set) the program opens there; swap discs with
-# tools/swap-disc.sh N. Without one it runs on a virtual X display (Xvfb) and writes
-# a screenshot of the menu to out/.
+# tools/swap-disc.sh N. Without one, the same road runs by itself on a virtual X
+# display (Xvfb): an installation from the hard disk with disc changes and an
+# uninstallation, with a picture of every dialog on the way in out/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 tools/install-deps.sh
 flavour=$(tools/host-flavour.sh)
 cmake --preset "$flavour" >/dev/null
-cmake --build --preset "$flavour"
+cmake --build --preset "$flavour" --target setup standin demo_tour
 build="$root/build/$flavour"
 
 export VELNORA_WINE=demo
 . tools/wine-env.sh "$build"
-tools/make-discs.sh "$build" "$build/demo-discs"
 tools/prepare-wine.sh "$build" --display
-tools/swap-disc.sh 1 "$build"
-mkdir -p out
+drives="$build/demo-drives"
+rm -rf "$drives/cdrom" "$drives/hd/discs"
+mkdir -p "$drives/cdrom" "$drives/hd/discs"
+tools/stop-wine.sh "$build"
 
 if [ -n "${DISPLAY:-}" ]; then
-  echo "== starting Q:\\setup.exe; change discs with: tools/swap-disc.sh N"
+  tools/make-discs.sh "$build" "$drives/hd/discs"
+  tools/swap-disc.sh 1 "$build"
+  echo "== starting Q:\\setup.exe from disc 1"
+  echo "   when it asks for another disc: tools/swap-disc.sh N   (N = 1, 2 or 3)"
   wine_run start /d 'Q:\' /wait 'Q:\setup.exe'
   tools/stop-wine.sh "$build"
   exit 0
 fi
 
-echo "== no display: running on a virtual X display (Xvfb)"
+echo "== no display: the tour runs by itself on a virtual X display (Xvfb)"
+shots="$root/out/screenshots"
+rm -rf "$shots"
+mkdir -p "$shots"
 Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'tools/stop-wine.sh "$build"; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:77
 sleep 1
-wine_run explorer /desktop=Velnora,1024x768 start /d 'Q:\' 'Q:\setup.exe' >/dev/null 2>&1 &
-sleep 8
-import -window root out/menu.png
-echo "== the menu as it looks: $root/out/menu.png"
+wine_run explorer /desktop=Velnora,1024x768 "$build/bin/demo_tour.exe" "$(wine_run winepath -w "$shots" 2>/dev/null)" \
+  >/dev/null 2>&1 &
+for _ in $(seq 300); do
+  grep -q '^done' "$shots/tour.log" 2>/dev/null && break
+  sleep 1
+done
+for bmp in "$shots"/*.bmp; do
+  [ -e "$bmp" ] || continue
+  convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
+done
+grep '^problem' "$shots/tour.log" || true
+echo "== pictures of every step: $shots"
+ls "$shots" | grep png

@@ -1,0 +1,204 @@
+// The headless demo: takes the real setup.exe through an installation from the hard
+// disk with disc changes and an uninstallation, as a user would, and saves a picture
+// of the screen at every dialog and message box along the way.
+// Usage (inside a Wine virtual desktop): demo_tour OUTPUT_FOLDER
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/InstallState.h"
+#include "install/CopySystemCalls.h"
+#include "res/resource.h"
+#include "support/Automation.h"
+#include "support/DiscSet.h"
+#include "support/TestFiles.h"
+#include "uninstall/UninstallDialog.h"
+
+namespace {
+
+std::string output;
+FILE* logFile = nullptr;
+
+void say(const std::string& line)
+{
+    if (logFile != nullptr) {
+        std::fprintf(logFile, "%s\n", line.c_str());
+        std::fflush(logFile);
+    }
+}
+
+// The whole screen into OUTPUT\name.bmp (24 bits, bottom-up).
+void shoot(const char* name)
+{
+    Sleep(400); // let the window finish painting
+    HDC screen = GetDC(nullptr);
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    DWORD stride = (width * 3 + 3) & ~3u, size = stride * height;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + size;
+    std::string path = output + "\\" + name + ".bmp";
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+    WriteFile(out, bits, size, &written, nullptr);
+    CloseHandle(out);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(picture);
+    ReleaseDC(nullptr, screen);
+    say(std::string("picture: ") + name);
+}
+
+void swapDisc(Automation& a, DiscSet& discs, int disc, const char* picture)
+{
+    if (a.waitForMessageBox("ディスクの交換") == nullptr)
+        return;
+    if (picture != nullptr)
+        shoot(picture);
+    discs.insert(disc);
+    a.click(a.waitForMessageBox("ディスクの交換"), IDOK);
+}
+
+void answer(Automation& a, const char* caption, int button, const char* picture)
+{
+    HWND box = a.waitForMessageBox(caption);
+    if (box == nullptr)
+        return;
+    if (picture != nullptr)
+        shoot(picture);
+    PostMessageA(box, WM_COMMAND, button, 0);
+    a.waitGone(box);
+}
+
+// The real setup.exe, started from the hard disk so that it asks for the disc.
+void tourOfSetup(DiscSet& discs)
+{
+    std::string program = TestFiles::exeFolder() + "setup.exe";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, "D:\\", &startup,
+                        &process)) {
+        say("setup.exe did not start");
+        return;
+    }
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog("Velnora", IDC_INSTALL, 60000);
+        shoot("01-menu");
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog("インストール", IDC_DESTINATION);
+        shoot("02-install-dialog");
+        a.click(install, IDC_CHANGE);
+        a.waitUntil([&] { return a.visibleDialogs().size() >= 3; });
+        shoot("03-folder-picker");
+        a.answerFolderPicker("D:\\Games");
+        a.click(install, IDC_MAXIMUM);
+        a.click(install, IDOK);
+        answer(a, "ディスクの要求", IDOK, "04-disc-request");
+        discs.insert(1);
+        a.answerFolderPicker("Q:\\");
+        answer(a, "ディレクトリ作成", IDYES, "05-create-folder");
+        HWND copy = a.waitForDialog("インストール中", IDC_FILE_BAR);
+        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC"; });
+        Sleep(600);
+        shoot("06-copy-progress");
+        swapDisc(a, discs, 2, "07-disc-change");
+        swapDisc(a, discs, 3, nullptr);
+        answer(a, "インストールの終了", IDOK, "08-installed");
+        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+        shoot("09-menu-installed");
+        a.click(menu, IDC_INSTALL);
+        answer(a, "アンインストール", IDYES, "10-uninstall-confirm");
+        answer(a, "アンインストール", IDNO, "11-uninstall-question");
+        answer(a, "アンインストールの終了", IDOK, "13-uninstalled");
+        a.click(menu, IDCANCEL);
+    }, process.dwProcessId);
+    for (const std::string& failure : user.finish())
+        say("problem: " + failure);
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+HANDLE noteMayEnd;
+LPTHREAD_START_ROUTINE uninstallWorker;
+DWORD WINAPI workAfterPicture(void* parameter)
+{
+    WaitForSingleObject(noteMayEnd, 30000);
+    return uninstallWorker(parameter);
+}
+HANDLE WINAPI startHeldWorker(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPTHREAD_START_ROUTINE start,
+                              LPVOID parameter, DWORD flags, LPDWORD id)
+{
+    uninstallWorker = start;
+    return CreateThread(security, stack, workAfterPicture, parameter, flags, id);
+}
+
+// The uninstall note is up only while files are deleted, a moment too short for a
+// picture: the real dialog is shown here, in this program, with its worker held back
+// until the picture is taken.
+void pictureOfTheUninstallNote()
+{
+    HKEY key;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "software\\Quennet\\Velnora", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                    nullptr);
+    DWORD type = 0;
+    RegSetValueExA(key, "SetupType", 0, REG_DWORD, reinterpret_cast<BYTE*>(&type), 4);
+    const char folder[] = "D:\\NoteOnly\\";
+    RegSetValueExA(key, "Current", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder), sizeof folder);
+    RegCloseKey(key);
+    noteMayEnd = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    CopySystemCalls::active().createThread = startHeldWorker;
+    InstallState state;
+    UninstallDialog dialog(&state);
+    Automation user([](Automation& a) {
+        a.answerMessageBox("アンインストール", "セーブデータを削除しますか？", IDI_QUESTION, IDNO);
+        a.waitForDialog("アンインストール");
+        shoot("12-uninstall-note");
+        SetEvent(noteMayEnd);
+    });
+    dialog.showModal(GetModuleHandleA(nullptr), "IDD_UNINST_DLG", nullptr);
+    for (const std::string& failure : user.finish())
+        say("problem: " + failure);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    if (__argc < 2)
+        return 2;
+    output = __argv[1];
+    CreateDirectoryA(output.c_str(), nullptr);
+    logFile = std::fopen((output + "\\tour.log").c_str(), "w");
+    {
+        // Files large enough for the progress bars to be seen moving.
+        DiscSet discs("D:\\discs", {{"CG_.ARC", 40u << 20}, {"VO1.ARC", 12u << 20}, {"SP_.ARC", 8u << 20},
+                                    {"VO2.ARC", 8u << 20}});
+        CopyFileA((TestFiles::exeFolder() + "standin.exe").c_str(), "D:\\discs\\disc1\\TORLE.EXE", FALSE);
+        TestFiles::makeFolders("D:\\Games");
+        discs.insert(2); // the user has not yet put in disc 1
+        tourOfSetup(discs);
+    }
+    pictureOfTheUninstallNote();
+    TestFiles::removeTree("D:\\Games");
+    say("done");
+    std::fclose(logFile);
+    return 0;
+}
