@@ -347,6 +347,15 @@ HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
 }
+// Fails like failingRead, and just before, presses Cancel in the copy dialog a few times.
+BOOL WINAPI cancellingFailingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    if (readsLeft == 0)
+        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
+            for (int i = 0; i < 5; ++i)
+                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return failingRead(file, buffer, size, got, overlapped);
+}
 } // namespace
 
 TEST_F(Copy, AReadErrorOnTheDiscDeletesEveryListedFile)
@@ -418,14 +427,7 @@ TEST_F(Copy, ACancelAfterTheOutcomeNeverKeepsTheDialogOpen)
     makeDiscs();
     discs->insert(1);
     readsLeft = 2;
-    CopySystemCalls::active().readFile = [](HANDLE file, LPVOID buffer, DWORD size, LPDWORD got,
-                                            LPOVERLAPPED overlapped) -> BOOL {
-        if (readsLeft == 0)
-            for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
-                for (int i = 0; i < 5; ++i)
-                    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-        return failingRead(file, buffer, size, got, overlapped);
-    };
+    CopySystemCalls::active().readFile = cancellingFailingRead;
     Failures failures;
     INT_PTR result = runCopy(0, [&](Automation& a) {
         a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
