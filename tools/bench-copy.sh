@@ -7,6 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}" # Wine needs one
 tools/install-deps.sh
 flavour=$(tools/host-flavour.sh)
 cmake --preset "$flavour" >/dev/null

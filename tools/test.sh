@@ -6,6 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}" # Wine needs one
 tools/install-deps.sh
 flavour=$(tools/host-flavour.sh)
 echo "== tests run on the $flavour build"

@@ -1,6 +1,9 @@
 # Sourced by the other scripts: the Wine environment of one build folder.
 # Usage: . tools/wine-env.sh BUILD_DIR
 build_dir=$(cd "$1" && pwd)
+# Wine wants a home folder, which a bare CI environment may not name.
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
+export USER="${USER:-$(id -un)}"
 if grep -q 'MINGW_TRIPLET:STRING=x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null; then
   export WINELOADER=/usr/lib/wine/wine64
 else
