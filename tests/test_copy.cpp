@@ -87,6 +87,17 @@ protected:
         return result;
     }
 
+    // Runs a copy that must end with the copy failure message and result 2.
+    void expectFailedCopy(const std::string& folder = "")
+    {
+        Failures failures;
+        INT_PTR result = runCopy(0, [](Automation& a) {
+            a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        }, failures, folder);
+        EXPECT_EQ(result, 2);
+        EXPECT_EQ(failures, Failures{});
+    }
+
     // Answers the disc prompt by putting that disc into the drive.
     void swapDisc(Automation& a, int disc)
     {
@@ -236,12 +247,7 @@ TEST_F(Copy, ASourceFileThatCannotBeOpenedFailsAndKeepsWhatWasCopied)
     makeDiscs();
     DeleteFileA((discs->discFolder(1) + "\\MID.ARC").c_str());
     discs->insert(1);
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
     EXPECT_EQ(installedFiles(), (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC"}));
     EXPECT_FALSE(TestRegistry::keyExists());
 }
@@ -256,12 +262,7 @@ TEST_F(Copy, ADestinationFileThatCannotBeCreatedFailsAndNothingIsDeleted)
     SetFileAttributesA((install + "\\SCR.ARC").c_str(), FILE_ATTRIBUTE_READONLY);
     HANDLE inUse = CreateFileA((install + "\\SCR.ARC").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
     CloseHandle(inUse);
     EXPECT_EQ(installedFiles(), (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC"}));
     EXPECT_EQ(TestFiles::read(install + "\\SCR.ARC"), "the user's own file");
@@ -278,12 +279,7 @@ TEST_F(Copy, AFullDiskDeletesEveryListedFileThePartialOneToo)
     TestFiles::makeFolders(smallInstall);
     makeDiscs({{"CG_.ARC", static_cast<DWORD>(total.QuadPart) + (1u << 20)}});
     discs->insert(1);
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures, smallInstall);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy(smallInstall);
     EXPECT_EQ(installedFiles(smallInstall), std::vector<std::string>{});
     EXPECT_TRUE(TestFiles::isDirectory(smallInstall));
     TestFiles::removeTree(smallInstall);
@@ -365,12 +361,7 @@ TEST_F(Copy, AReadErrorOnTheDiscDeletesEveryListedFile)
     discs->insert(1);
     readsLeft = 3;
     CopySystemCalls::active().readFile = failingRead;
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
 
@@ -380,12 +371,7 @@ TEST_F(Copy, AFileTimeErrorDeletesEveryListedFile)
     makeDiscs();
     discs->insert(1);
     CopySystemCalls::active().setFileTime = failingSetFileTime;
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
 
@@ -395,12 +381,7 @@ TEST_F(Copy, AWorkerThatCannotStartFailsInsteadOfWaitingForever)
     makeDiscs();
     discs->insert(1);
     CopySystemCalls::active().createThread = failingCreateThread;
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
 
@@ -412,12 +393,7 @@ TEST_F(Copy, AnInstallFolderTooLongForAFilePathFailsWithoutOverrunning)
     std::string folder = install + "\\" + std::string(250 - install.size() - 1, 'f');
     ASSERT_EQ(folder.size(), 250u);
     ASSERT_TRUE(TestFiles::makeFolders(folder));
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures, folder);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy(folder);
     EXPECT_EQ(installedFiles(folder), (std::vector<std::string>{"VELN.CNT", "VELN.HLP"}));
 }
 
@@ -428,12 +404,7 @@ TEST_F(Copy, ACancelAfterTheOutcomeNeverKeepsTheDialogOpen)
     discs->insert(1);
     readsLeft = 2;
     CopySystemCalls::active().readFile = cancellingFailingRead;
-    Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(failures, Failures{});
+    expectFailedCopy();
 }
 
 TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJob)
