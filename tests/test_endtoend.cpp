@@ -134,14 +134,21 @@ protected:
         a.answerMessageBox(DiscChange, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
     }
 
-    // From the menu to an installed game, started from the disc, default folder.
-    void installFromDisc(Automation& a, HWND menu, bool folderExists = false)
+    // From the menu to a running copy into the default folder; returns the install dialog.
+    static HWND startInstalling(Automation& a, HWND menu, bool folderExists = false)
     {
         a.click(menu, IDC_INSTALL);
         HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
         a.click(install, IDOK);
         if (!folderExists)
             a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        return install;
+    }
+
+    // From the menu to an installed game, started from the disc, default folder.
+    void installFromDisc(Automation& a, HWND menu, bool folderExists = false)
+    {
+        HWND install = startInstalling(a, menu, folderExists);
         swapDisc(a, 2);
         a.waitForMessage(DiscChange, Disc1Back); // disc 2 is copied: now it may come out
         discs->insert(1);
@@ -290,10 +297,7 @@ TEST_F(Journey, CancelDuringTheCopyLeavesNothingInstalled)
     ASSERT_TRUE(setup.started);
     Automation user([&](Automation& a) {
         HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
-        a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
-        a.click(install, IDOK);
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        HWND install = startInstalling(a, menu);
         HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
         a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC"; });
         a.click(copy, IDCANCEL);
@@ -317,10 +321,7 @@ TEST_F(Journey, RefusingTheSecondDiscKeepsTheFirstDiscsFiles)
     ASSERT_TRUE(setup.started);
     Automation user([&](Automation& a) {
         HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
-        a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
-        a.click(install, IDOK);
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+        HWND install = startInstalling(a, menu);
         a.answerMessageBox(DiscChange, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
         a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
         a.click(install, IDCANCEL);

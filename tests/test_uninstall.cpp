@@ -9,6 +9,7 @@
 #include "state/InstallManifest.h"
 #include "support/Automation.h"
 #include "support/DiscSet.h"
+#include "support/HeldWorker.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 #include "uninstall/UninstallDialog.h"
@@ -224,20 +225,6 @@ TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
 }
 
 namespace {
-HANDLE workerMayGo;
-LPTHREAD_START_ROUTINE heldWorker;
-DWORD WINAPI waitThenWork(void* parameter)
-{
-    WaitForSingleObject(workerMayGo, 20000);
-    return heldWorker(parameter);
-}
-// Starts the worker held back until the test lets it go.
-HANDLE WINAPI heldCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPTHREAD_START_ROUTINE start,
-                               LPVOID parameter, DWORD flags, LPDWORD id)
-{
-    heldWorker = start;
-    return CreateThread(security, stack, waitThenWork, parameter, flags, id);
-}
 HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
 {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -250,11 +237,9 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
     // The worker is held back (through the thread-start seam) so that the open dialog
     // can be looked at and pressed; it then runs for real.
     install(1);
-    workerMayGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    CopySystemCalls::active().createThread = heldCreateThread;
     Failures failures;
     for (int run = 0; run < 2; ++run) {
-        ResetEvent(workerMayGo);
+        HeldWorker::hold();
         install(1);
         INT_PTR result = runUninstall([](Automation& a) {
             a.waitForMessageBox(Caption);
@@ -267,14 +252,13 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
             PostMessageA(shown, WM_COMMAND, IDOK, 0);
             Sleep(300);
             a.check(IsWindowVisible(shown) != FALSE, "Escape closed the dialog");
-            SetEvent(workerMayGo);
+            HeldWorker::release();
             a.waitGone(shown);
         }, failures);
         EXPECT_EQ(result, 1);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(present(gameFiles(1)), Names{});
     }
-    CloseHandle(workerMayGo);
 }
 
 TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)

@@ -5,14 +5,9 @@
 # Wine session. Prints times and ratios; see docs/benchmark.md.
 # Usage: tools/bench-copy.sh [MIB]     (default 320 MiB over the manifest's files)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}" # Wine needs one
-tools/install-deps.sh
-flavour=$(tools/host-flavour.sh)
+. "$(dirname "$0")/setup-host.sh"
 cmake --preset "$flavour" >/dev/null
 cmake --build --preset "$flavour" --target copy_bench >/dev/null
-build="$root/build/$flavour"
 mib=${1:-320}
 
 export VELNORA_WINE=bench

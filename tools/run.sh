@@ -6,14 +6,9 @@
 # display (Xvfb): an installation from the hard disk with disc changes and an
 # uninstallation, with a picture of every dialog on the way in out/screenshots/.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}" # Wine needs one
-tools/install-deps.sh
-flavour=$(tools/host-flavour.sh)
+. "$(dirname "$0")/setup-host.sh"
 cmake --preset "$flavour" >/dev/null
 cmake --build --preset "$flavour" --target setup standin demo_tour
-build="$root/build/$flavour"
 
 export VELNORA_WINE=demo
 . tools/wine-env.sh "$build"

@@ -4,11 +4,7 @@
 # Where this host cannot execute 32-bit code, the tests run on the x86_64 build of the
 # same sources (see tools/host-flavour.sh); the 32-bit setup.exe is built all the same.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}" # Wine needs one
-tools/install-deps.sh
-flavour=$(tools/host-flavour.sh)
+. "$(dirname "$0")/setup-host.sh"
 echo "== tests run on the $flavour build"
 
 for preset in i686 $( [ "$flavour" = x64 ] && echo x64 ); do
@@ -16,7 +12,6 @@ for preset in i686 $( [ "$flavour" = x64 ] && echo x64 ); do
   cmake --build --preset "$preset"
 done
 
-build="build/$flavour"
 tools/prepare-wine.sh "$build"
 small="$build/drives/small"
 if ! mountpoint -q "$small"; then

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/InstallState.h"
-#include "install/CopySystemCalls.h"
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/DiscSet.h"
+#include "support/HeldWorker.h"
 #include "support/TestFiles.h"
 #include "uninstall/UninstallDialog.h"
 
@@ -136,20 +136,6 @@ void tourOfSetup(DiscSet& discs)
     CloseHandle(process.hProcess);
 }
 
-HANDLE noteMayEnd;
-LPTHREAD_START_ROUTINE uninstallWorker;
-DWORD WINAPI workAfterPicture(void* parameter)
-{
-    WaitForSingleObject(noteMayEnd, 30000);
-    return uninstallWorker(parameter);
-}
-HANDLE WINAPI startHeldWorker(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPTHREAD_START_ROUTINE start,
-                              LPVOID parameter, DWORD flags, LPDWORD id)
-{
-    uninstallWorker = start;
-    return CreateThread(security, stack, workAfterPicture, parameter, flags, id);
-}
-
 // The uninstall note is up only while files are deleted, a moment too short for a
 // picture: the real dialog is shown here, in this program, with its worker held back
 // until the picture is taken.
@@ -163,15 +149,14 @@ void pictureOfTheUninstallNote()
     const char folder[] = "D:\\NoteOnly\\";
     RegSetValueExA(key, "Current", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder), sizeof folder);
     RegCloseKey(key);
-    noteMayEnd = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    CopySystemCalls::active().createThread = startHeldWorker;
+    HeldWorker::hold();
     InstallState state;
     UninstallDialog dialog(&state);
     Automation user([](Automation& a) {
         a.answerMessageBox("アンインストール", "セーブデータを削除しますか？", IDI_QUESTION, IDNO);
         a.waitForDialog("アンインストール");
         shoot("12-uninstall-note");
-        SetEvent(noteMayEnd);
+        HeldWorker::release();
     });
     dialog.showModal(GetModuleHandleA(nullptr), "IDD_UNINST_DLG", nullptr);
     for (const std::string& failure : user.finish())
