@@ -7,7 +7,7 @@
 set -euo pipefail
 . "$(dirname "$0")/setup-host.sh"
 cmake --preset "$flavour" >/dev/null
-cmake --build --preset "$flavour" --target copy_bench >/dev/null
+cmake --build --preset "$flavour" --target copy_bench world_check >/dev/null
 mib=${1:-320}
 
 export VELNORA_WINE=bench
@@ -27,5 +27,6 @@ lay_out "$drives/hd/half" $((mib / 2))
 rm -rf "$drives/hd/bench"
 tools/start-wine.sh "$build"
 trap 'tools/stop-wine.sh "$build"; rm -rf "$drives/hd/bench"' EXIT
+check_world
 echo "== $flavour build, Wine $(wine_run --version 2>/dev/null || true), null display driver"
 wine_run "$build/bin/copy_bench.exe" 'Q:\' 'D:\half\' 'D:\bench'

@@ -4,6 +4,9 @@
 #   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives),
 #   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may.
 # With --display the prefix uses the X display; otherwise the null graphics driver.
+# The settings are written by the 64-bit regedit on every host: in a 64-bit (WoW64)
+# prefix the 32-bit one would put the drives under Wow6432Node, which Wine's mount
+# manager never reads.
 # Usage: tools/prepare-wine.sh BUILD_DIR [--display]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,6 +29,9 @@ ln -sfn "$drives/network" "$WINEPREFIX/dosdevices/n:"
 ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
 ln -sfn "$drives/small" "$WINEPREFIX/dosdevices/e:"
 
+# Wine's own copy of the Marlett font draws the title-bar buttons and scroll arrows.
+cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
 reg="$build_dir/wine-settings.reg"
 {
   printf '\xff\xfe'
@@ -34,6 +40,8 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Drivers]
 $graphics
+
+[-HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Wine\\Drives]
 
 [HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]
 "q:"="cdrom"
@@ -53,7 +61,7 @@ $graphics
 "FontSmoothing"="2"
 REG
 } > "$reg"
-wine_run regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
+wine64_run regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
 wineserver -w
 
 # The tests' second prefix: the same machine without a CD-ROM drive (Q: a hard disk).

@@ -19,6 +19,10 @@ if ! mountpoint -q "$small"; then
     sudo -n mount -t tmpfs -o size=16m velnora-small "$small" 2>/dev/null ||
     echo "== no tmpfs for E: (needs root): the full-disk tests will be skipped"
 fi
+mountpoint -q "$small" && export VELNORA_SMALL_DISK=1
 tools/start-wine.sh "$build"
 trap 'tools/stop-wine.sh "$build"; umount "$small" 2>/dev/null || sudo -n umount "$small" 2>/dev/null || true' EXIT
+. tools/wine-env.sh "$build"
+check_world
+WINEPREFIX="$build/nocdrom-wineprefix" check_world --no-cdrom
 ctest --preset "$flavour" "$@"

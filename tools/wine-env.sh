@@ -17,3 +17,10 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 wine_run() { "$WINELOADER" "$@"; }
+# Wine's own settings (drives above all) belong in the 64-bit registry view.
+wine64_run() { /usr/lib/wine/wine64 "$@"; }
+# Stops the calling script, with one line that names it, when a piece of the simulated
+# machine (drives, code page, fonts) is not as the tests and the demo expect.
+check_world() {
+  "$WINELOADER" "$build_dir/bin/world_check.exe" "$@" </dev/null || exit 1
+}

@@ -20,12 +20,18 @@ namespace {
 std::string output;
 FILE* logFile = nullptr;
 
+// One line of the log, in UTF-8 (the program's texts are Shift-JIS).
 void say(const std::string& line)
 {
-    if (logFile != nullptr) {
-        std::fprintf(logFile, "%s\n", line.c_str());
-        std::fflush(logFile);
-    }
+    if (logFile == nullptr)
+        return;
+    std::wstring wide(line.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(932, 0, line.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
+    std::string utf8(wide.size() * 3 + 1, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()),
+                                    nullptr, nullptr));
+    std::fprintf(logFile, "%s\n", utf8.c_str());
+    std::fflush(logFile);
 }
 
 // The whole screen into OUTPUT\name.bmp (24 bits, bottom-up).
@@ -54,15 +60,17 @@ void shoot(const char* name)
     std::string path = output + "\\" + name + ".bmp";
     HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written;
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-    WriteFile(out, bits, size, &written, nullptr);
-    CloseHandle(out);
+    bool saved = out != INVALID_HANDLE_VALUE && bits != nullptr &&
+                 WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                 WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                 WriteFile(out, bits, size, &written, nullptr);
+    if (out != INVALID_HANDLE_VALUE)
+        CloseHandle(out);
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(picture);
     ReleaseDC(nullptr, screen);
-    say(std::string("picture: ") + name);
+    say(std::string(saved ? "picture: " : "problem: no picture ") + name);
 }
 
 void swapDisc(Automation& a, DiscSet& discs, int disc, const char* picture)

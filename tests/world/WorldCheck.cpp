@@ -1,0 +1,143 @@
+// Checks the simulated machine that the tests, the demo and the benchmark rely on, and
+// names the first piece that is wrong in one line, so that a broken Wine prefix gives
+// one clear failure instead of a dozen misleading ones.
+// Usage: world_check [--no-cdrom]   (VELNORA_SMALL_DISK=1: E: must be the small disk)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const std::string Remake = "; remake the prefix with tools/prepare-wine.sh";
+
+const char* driveTypeName(UINT type)
+{
+    switch (type) {
+    case DRIVE_REMOVABLE: return "removable";
+    case DRIVE_FIXED: return "a hard disk";
+    case DRIVE_REMOTE: return "remote";
+    case DRIVE_CDROM: return "a CD-ROM drive";
+    case DRIVE_RAMDISK: return "a RAM disk";
+    case DRIVE_NO_ROOT_DIR: return "missing";
+    default: return "of unknown type";
+    }
+}
+
+std::string expectDrive(char letter, UINT expected)
+{
+    char root[] = {letter, ':', '\\', '\0'};
+    UINT type = GetDriveTypeA(root);
+    if (type == expected)
+        return "";
+    return std::string(root) + " should be " + driveTypeName(expected) + " but is " + driveTypeName(type) +
+           " (Wine reads the drive types from HKLM\\Software\\Wine\\Drives, 64-bit view)" + Remake;
+}
+
+std::string expectNoCdrom()
+{
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        if (GetDriveTypeA(std::string{letter, ':', '\\'}.c_str()) == DRIVE_CDROM)
+            return std::string{letter} + ":\\ is a CD-ROM drive in the prefix that must have none" + Remake;
+    return "";
+}
+
+std::string expectSmallDisk()
+{
+    ULARGE_INTEGER available, total, free;
+    if (!GetDiskFreeSpaceExA("E:\\", &available, &total, &free) || total.QuadPart > (64u << 20))
+        return "E:\\ should be the small disk (the 16 MiB tmpfs) but Wine sees " +
+               std::to_string(total.QuadPart >> 20) + " MiB; tools/test.sh mounts it on the drive's folder";
+    return "";
+}
+
+std::string expectJapaneseCodePage()
+{
+    if (GetACP() == 932)
+        return "";
+    return "the ANSI code page is " + std::to_string(GetACP()) +
+           ", not 932; Wine takes it from LC_ALL=ja_JP.UTF-8";
+}
+
+int CALLBACK noteFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool fontInstalled(const char* face)
+{
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, noteFont, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// The dialogs' font must come out as a Japanese font that has the kana.
+std::string expectDialogFont()
+{
+    const char dialogFont[] = "ＭＳ Ｐゴシック";
+    char mapped[LF_FACESIZE + 1] = {};
+    DWORD size = LF_FACESIZE;
+    HKEY key;
+    LONG read = RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Fonts\\Replacements", 0, KEY_READ, &key);
+    if (read == ERROR_SUCCESS) {
+        read = RegQueryValueExA(key, dialogFont, nullptr, nullptr, reinterpret_cast<BYTE*>(mapped), &size);
+        RegCloseKey(key);
+    }
+    if (read != ERROR_SUCCESS || mapped[0] == '\0')
+        return "the dialog font is not mapped (HKCU\\Software\\Wine\\Fonts\\Replacements)" + Remake;
+    if (!fontInstalled(mapped))
+        return std::string("the dialog font is mapped to ") + mapped +
+               ", which is not installed (package fonts-ipafont-gothic)";
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, dialogFont);
+    HGDIOBJ previous = SelectObject(screen, font);
+    WORD glyphs[2] = {};
+    DWORD converted = GetGlyphIndicesW(screen, L"\x30A2\x5168", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    if (converted != 2 || glyphs[0] == 0xFFFF || glyphs[1] == 0xFFFF)
+        return "the dialog font has no Japanese glyphs" + Remake;
+    return "";
+}
+
+std::string expectMarlett()
+{
+    return fontInstalled("Marlett") ? "" : "the Marlett font of the title-bar buttons is missing" + Remake;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool noCdrom = argc > 1 && std::strcmp(argv[1], "--no-cdrom") == 0;
+    const char* small = std::getenv("VELNORA_SMALL_DISK");
+    std::string checks[] = {
+        expectJapaneseCodePage(),
+        noCdrom ? expectDrive('Q', DRIVE_FIXED) : expectDrive('Q', DRIVE_CDROM),
+        noCdrom ? expectNoCdrom() : "",
+        expectDrive('R', DRIVE_REMOVABLE),
+        expectDrive('N', DRIVE_REMOTE),
+        expectDrive('D', DRIVE_FIXED),
+        expectDrive('E', DRIVE_FIXED),
+        small != nullptr && std::strcmp(small, "1") == 0 ? expectSmallDisk() : "",
+        expectDialogFont(),
+        expectMarlett(),
+    };
+    for (const std::string& problem : checks) {
+        if (!problem.empty()) {
+            std::printf("world check: %s\n", problem.c_str());
+            return 1;
+        }
+    }
+    std::printf("world check: the simulated machine is as the tests expect\n");
+    return 0;
+}
