@@ -3,6 +3,7 @@
 
 #include "res/resource.h"
 #include "support/DialogTemplate.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -210,4 +211,26 @@ TEST(Resources, UninstallTemplateIsAStandardHiddenTemplate)
         {standardNoId, "STATIC", "#113", 4, 8, 20, 20, ChildVisible | SS_BITMAP, 0},
     });
     expectPaletteBitmap(IDB_WAIT_PICTURE, 32, 32);
+}
+
+TEST(Resources, SetupExeRunsAsItsUserOnEveryWindowsFromVistaOn)
+{
+    HMODULE setup = LoadLibraryExA((TestFiles::exeFolder() + "setup.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(setup, nullptr);
+    HRSRC resource = FindResourceExA(setup, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1),
+                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    ASSERT_NE(resource, nullptr);
+    std::string manifest(static_cast<const char*>(LockResource(LoadResource(setup, resource))),
+                         SizeofResource(setup, resource));
+    FreeLibrary(setup);
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+              std::string::npos);
+    for (const char* os : {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+                           "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                           "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + os + "}\"/>"), std::string::npos) << os;
+    // Classic segmented bars and whole-dialog scaling: no common controls 6, no DPI awareness.
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+    EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
 }
