@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "PathText.h"
+#include "../state/PathText.h"
 
 enum class CopyStatus : LONG {
     Idle = 0,   // the job runs, or there is nothing to report
@@ -35,6 +35,7 @@ public:
     const char* jobInstallFolder() const { return installFolder; }
     const char* jobSourceRoot() const { return sourceRoot; }
 
+    // Running the job; these live with the installer (install/CopyJobRun.cpp).
     // Binds the job to the copy dialog and starts the worker; false when the thread
     // cannot be started.
     bool startWorker(HWND copyDialog);

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "../app/CopyJob.h"
-#include "../app/PathText.h"
+#include "../state/PathText.h"
 
 class CopyWorker {
 public:

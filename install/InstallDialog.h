@@ -7,7 +7,7 @@
 
 #include "../app/DialogBase.h"
 #include "../app/InstallState.h"
-#include "../app/PathText.h"
+#include "../state/PathText.h"
 #include "FolderPicker.h"
 
 class CopyDialog;

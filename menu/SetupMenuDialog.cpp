@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "../app/PathText.h"
+#include "../state/PathText.h"
 #include "../install/InstallDialog.h"
 #include "../uninstall/UninstallDialog.h"
 #include "../res/resource.h"

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "../app/PathText.h"
+#include "PathText.h"
 
 const char InstallRegistry::KeyPath[] = "software\\Quennet\\Velnora";
 

@@ -1,7 +1,7 @@
 // The main menu, run for real and driven from a second thread.
 #include <gtest/gtest.h>
 
-#include "app/PathText.h"
+#include "state/PathText.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "support/Automation.h"

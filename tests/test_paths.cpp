@@ -1,7 +1,7 @@
 // Bounded path text and the Shift-JIS backslash question.
 #include <gtest/gtest.h>
 
-#include "app/PathText.h"
+#include "state/PathText.h"
 
 TEST(PathText, RefusesTextThatDoesNotFitAndLeavesTheBufferAlone)
 {

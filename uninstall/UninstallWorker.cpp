@@ -2,7 +2,7 @@
 // request, the saved games and the emptied folder, as the registry record says.
 #include "UninstallWorker.h"
 
-#include "../app/PathText.h"
+#include "../state/PathText.h"
 #include "../state/InstallManifest.h"
 #include "UninstallDialog.h"
 

@@ -1,0 +1,93 @@
+// The operations that run a copy job (declared with the record in app/CopyJob.h):
+// starting the worker, the progress bars, subdirectories and the deletion of what the
+// job installs.
+#include "../app/CopyJob.h"
+
+#include <commctrl.h>
+#include <cstring>
+
+#include "../res/resource.h"
+#include "../state/InstallManifest.h"
+#include "CopySystemCalls.h"
+#include "CopyWorker.h"
+
+bool CopyJob::startWorker(HWND copyDialog)
+{
+    dialogWindow = copyDialog;
+    fileBar = GetDlgItem(copyDialog, IDC_FILE_BAR);
+    totalBar = GetDlgItem(copyDialog, IDC_TOTAL_BAR);
+    clearStatus();
+    resetProgress();
+    if (workerThread != nullptr) {
+        CloseHandle(workerThread);
+        workerThread = nullptr;
+    }
+    workerThread = CopySystemCalls::active().createThread(nullptr, 0, CopyWorker::threadMain, this,
+                                                          0, nullptr);
+    return workerThread != nullptr;
+}
+
+void CopyJob::resetProgress()
+{
+    filePos = 0;
+    fileSize = 0;
+    totalPos = 0;
+    totalSize = InstallManifest::progressTotal(setupType);
+    SendMessageA(totalBar, PBM_SETRANGE32, 0, totalSize);
+    SendMessageA(totalBar, PBM_SETPOS, 0, 0);
+    SendMessageA(fileBar, PBM_SETRANGE32, 0, 1);
+    SendMessageA(fileBar, PBM_SETPOS, 0, 0);
+}
+
+void CopyJob::beginFile(DWORD size)
+{
+    fileSize = size;
+    filePos = 0;
+    SendMessageA(fileBar, PBM_SETRANGE32, 0, size);
+    SendMessageA(fileBar, PBM_SETPOS, 0, 0);
+}
+
+void CopyJob::advanceProgress(DWORD bytes)
+{
+    filePos += bytes;
+    totalPos += bytes;
+    SendMessageA(fileBar, PBM_SETPOS, filePos, 0);
+    SendMessageA(totalBar, PBM_SETPOS, totalPos, 0);
+}
+
+// Only one level is made, and only when missing; the current directory is not touched.
+void CopyJob::ensureSubdirectory(const char* entry)
+{
+    const char* separator = std::strchr(entry, '\\');
+    if (separator == nullptr)
+        return;
+    char directory[PathText::Size];
+    std::size_t folderLength = std::strlen(installFolder);
+    std::size_t nameLength = static_cast<std::size_t>(separator - entry);
+    if (folderLength + 1 + nameLength >= sizeof directory)
+        return;
+    std::memcpy(directory, installFolder, folderLength);
+    directory[folderLength] = '\\';
+    std::memcpy(directory + folderLength + 1, entry, nameLength);
+    directory[folderLength + 1 + nameLength] = '\0';
+    if (GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
+        CreateDirectoryA(directory, nullptr);
+}
+
+void CopyJob::deleteInstalledFiles()
+{
+    const DiskEntry* rows = InstallManifest::diskEntries(setupType);
+    if (rows == nullptr)
+        return;
+    for (int disc = 0; disc < InstallManifest::DiscCount; ++disc) {
+        if (rows[disc].copy != 1)
+            continue;
+        for (const char* const* entry = rows[disc].files; !InstallManifest::isEnd(*entry); ++entry) {
+            char path[PathText::Size];
+            if (!PathText::concat(path, sizeof path, installFolder, "\\", *entry))
+                continue;
+            SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path);
+        }
+    }
+}
