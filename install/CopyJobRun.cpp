@@ -84,7 +84,7 @@ void CopyJob::deleteInstalledFiles()
             continue;
         for (const char* const* entry = rows[disc].files; !InstallManifest::isEnd(*entry); ++entry) {
             char path[PathText::Size];
-            if (!PathText::concat(path, sizeof path, installFolder, "\\", *entry))
+            if (!PathText::join(path, sizeof path, installFolder, *entry))
                 continue;
             SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
             DeleteFileA(path);

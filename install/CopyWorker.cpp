@@ -72,8 +72,7 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
 {
     // A path that would not fit is a failed copy, never a truncated or overrun one.
     if (!PathText::concat(sourcePath, sizeof sourcePath, job.jobSourceRoot(), entry) ||
-        !PathText::concat(destinationPath, sizeof destinationPath, job.jobInstallFolder(), "\\",
-                          entry)) {
+        !PathText::join(destinationPath, sizeof destinationPath, job.jobInstallFolder(), entry)) {
         finish(CopyStatus::Failed);
         return Step::Stop;
     }

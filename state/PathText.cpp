@@ -56,6 +56,11 @@ bool PathText::concat(char* dest, std::size_t size, const char* first, const cha
     return true;
 }
 
+bool PathText::join(char* dest, std::size_t size, const char* folder, const char* name)
+{
+    return concat(dest, size, folder, endsWithBackslash(folder) ? "" : "\\", name);
+}
+
 bool PathText::endsWithBackslash(const char* text)
 {
     const char *last, *beforeLast;

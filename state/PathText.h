@@ -11,6 +11,9 @@ public:
     static bool append(char* dest, std::size_t size, const char* src);
     static bool concat(char* dest, std::size_t size, const char* first, const char* second,
                        const char* third = "");
+    // A file in a folder: the folder, a backslash unless the folder already ends in one
+    // (as the recorded install folder does), and the name.
+    static bool join(char* dest, std::size_t size, const char* folder, const char* name);
 
     // Whether the last character (not merely the last byte) is a backslash: the
     // trail byte of a double-byte character such as "ソ" is 0x5C as well.

@@ -38,6 +38,14 @@ TEST(PathText, ADoubleByteCharacterEndingIn0x5CIsNoBackslash)
     EXPECT_FALSE(PathText::endsWithDoubledBackslash("C:\\ソ\\"));
     EXPECT_FALSE(PathText::endsWithDoubledBackslash("\\"));
     EXPECT_TRUE(PathText::endsWithDoubledBackslash("C:\\ソ\\\\"));
+
+    // A file in a folder gets one backslash before its name, never two.
+    char path[12] = "keep";
+    EXPECT_TRUE(PathText::join(path, sizeof path, "C:\\ソ", "A.DAT"));
+    EXPECT_STREQ(path, "C:\\ソ\\A.DAT");
+    EXPECT_TRUE(PathText::join(path, sizeof path, "C:\\ソ\\", "A.DAT"));
+    EXPECT_STREQ(path, "C:\\ソ\\A.DAT");
+    EXPECT_FALSE(PathText::join(path, sizeof path, "C:\\ソ", "AB.DAT"));
 }
 
 TEST(PathText, DriveAbsolutePathsNeedLetterColonAndBackslash)

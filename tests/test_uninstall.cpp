@@ -71,19 +71,18 @@ protected:
         RegistryTest::TearDown();
     }
 
-    // An installed game of the type, with every saved-game file beside it.
-    void install(std::int32_t type, bool readOnly = false)
+    // An installed game of the type, with every saved-game file beside it, recorded
+    // as an installation records it.
+    void install(std::int32_t type, bool readOnly = false, bool saves = true)
     {
         for (const std::string& name : gameFiles(1))
             TestFiles::write(folder + "\\" + name, "game");
-        for (const std::string& name : saveFiles())
+        for (const std::string& name : saves ? saveFiles() : Names{})
             TestFiles::write(folder + "\\" + name, "save");
         if (readOnly)
             for (const char* name : {"TORLE.EXE", "VO2.ARC", "ENV.INI", "SAVE0040.DAT"})
                 SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
-        TestRegistry::putDword("SetupType", static_cast<DWORD>(type));
-        TestRegistry::putText("Current", folder + "\\");
-        TestRegistry::putText("EXEC", folder + "\\TORLE.EXE");
+        ASSERT_TRUE(state.writeInstallRecord(type, folder.c_str(), TestFiles::CdromRoot));
     }
 
     Names present(const Names& names, const std::string& in = "")
@@ -130,6 +129,14 @@ TEST_F(Uninstall, KeepingTheSavesLeavesThemAndTheFolder)
     EXPECT_EQ(present(saveFiles()), saveFiles());
     EXPECT_TRUE(TestFiles::isDirectory(folder));
     EXPECT_FALSE(TestRegistry::keyExists());
+
+    // Without saved games in it, the folder goes all the same.
+    for (const std::string& name : saveFiles())
+        DeleteFileA((folder + "\\" + name).c_str());
+    install(1, false, false);
+    EXPECT_EQ(runUninstall(answer(IDNO), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_FALSE(TestFiles::exists(folder));
 }
 
 TEST_F(Uninstall, DeletingTheSavesRemovesTheEmptiedFolder)
@@ -273,23 +280,25 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
     EXPECT_TRUE(TestRegistry::keyExists());
 }
 
-TEST_F(Uninstall, SavedGamePathsThatWouldNotFitAreSkipped)
+TEST_F(Uninstall, TheLongestInstallFolderGoesCompletelyAndLongerSavePathsAreSkipped)
 {
-    // 246 characters: "folder\ENV.INI" (254) fits in 260 bytes, "folder\SAVE0001.DAT" (259)
-    // just fits; at 248 the SAVE names (261) no longer do and are passed over.
-    std::string fits = root + "\\" + std::string(246 - root.size() - 1, 's');
-    ASSERT_TRUE(TestFiles::makeFolders(fits));
-    TestFiles::write(fits + "\\ENV.INI", "x");
-    TestFiles::write(fits + "\\SAVE0001.DAT", "x");
-    UninstallWorker::deleteSaveData(fits.c_str());
-    EXPECT_FALSE(TestFiles::exists(fits + "\\ENV.INI"));
-    EXPECT_FALSE(TestFiles::exists(fits + "\\SAVE0001.DAT"));
+    // 246 characters, the longest folder the install dialog accepts; the record holds it
+    // with a backslash, and "folder\SAVE0001.DAT" takes 259 characters.
+    folder = root + "\\" + std::string(246 - root.size() - 1, 's');
+    ASSERT_TRUE(TestFiles::makeFolders(folder));
+    install(1, true);
+    Failures failures;
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_FALSE(TestFiles::exists(folder));
 
-    std::string tooLong = root + "\\" + std::string(248 - root.size() - 1, 't');
+    // A hand-made record 2 characters longer: the SAVE paths (261) no longer fit and
+    // are passed over; ENV.INI still goes.
+    std::string tooLong = root + "\\" + std::string(248 - root.size() - 1, 't') + "\\";
     ASSERT_TRUE(TestFiles::makeFolders(tooLong));
-    TestFiles::write(tooLong + "\\ENV.INI", "x");
+    TestFiles::write(tooLong + "ENV.INI", "x");
     UninstallWorker::deleteSaveData(tooLong.c_str());
-    EXPECT_FALSE(TestFiles::exists(tooLong + "\\ENV.INI"));
+    EXPECT_FALSE(TestFiles::exists(tooLong + "ENV.INI"));
 }
 
 using UninstallFromMenu = Uninstall;

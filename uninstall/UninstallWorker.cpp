@@ -41,7 +41,7 @@ void UninstallWorker::deleteSaveData(const char* folder)
     for (const char* const* name = InstallManifest::saveDataList(); !InstallManifest::isEnd(*name);
          ++name) {
         char path[PathText::Size];
-        if (!PathText::concat(path, sizeof path, folder, "\\", *name))
+        if (!PathText::join(path, sizeof path, folder, *name))
             continue;
         SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path);
