@@ -56,7 +56,8 @@ bool CopyWorker::waitForDisc(int discIndex)
                           InstallManifest::diskMarker(discIndex)))
         return false;
     for (;;) {
-        HANDLE marker = CreateFileA(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE marker =
+            CopySystemCalls::active().createFile(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (marker != INVALID_HANDLE_VALUE) {
             CloseHandle(marker);
             return true;
@@ -83,8 +84,8 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
         return Step::Stop;
     }
     job.ensureSubdirectory(entry);
-    HANDLE destination =
-        CreateFileA(destinationPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE destination = CopySystemCalls::active().createFile(destinationPath, GENERIC_WRITE, 0, nullptr,
+                                                              CREATE_ALWAYS, 0, nullptr);
     if (destination == INVALID_HANDLE_VALUE) {
         CloseHandle(source);
         finish(CopyStatus::Failed);
@@ -94,9 +95,9 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
     CloseHandle(source);
     CloseHandle(destination);
     if (job.getStatus() != CopyStatus::Idle) {
-        job.storeOutcome(CopyStatus::Failed);
+        // The outcome is stored only once the files are gone: the dialog closes on it.
         job.deleteInstalledFiles();
-        SendMessageA(job.notifyWindow(), WM_USER, 0, 0);
+        finish(CopyStatus::Failed);
         return Step::Stop;
     }
     return Step::Next;
@@ -106,7 +107,8 @@ HANDLE CopyWorker::openSource()
 {
     HANDLE source = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < SourceOpenAttempts && source == INVALID_HANDLE_VALUE; ++attempt)
-        source = CreateFileA(sourcePath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        source = CopySystemCalls::active().createFile(sourcePath, GENERIC_READ, 0, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr);
     return source;
 }
 

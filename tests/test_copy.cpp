@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
+#include <map>
+
 #include "app/InstallState.h"
 #include "install/CopyDialog.h"
 #include "install/CopySystemCalls.h"
@@ -343,14 +346,59 @@ HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
 }
-// Fails like failingRead, and just before, presses Cancel in the copy dialog a few times.
+// Fails like failingRead, and just before, presses Cancel in the copy dialog a few times
+// and sends it the dialog manager's WM_USER.
 BOOL WINAPI cancellingFailingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
 {
     if (readsLeft == 0)
         for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
-            for (int i = 0; i < 5; ++i)
+            for (int i = 0; i < 5; ++i) {
                 PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                PostMessageA(window, WM_USER, 0, 0);
+            }
     return failingRead(file, buffer, size, got, overlapped);
+}
+
+// Watches the worker through the seam: every disc-marker test and every read, with
+// where both bars stand at that moment, as "DISK1 file 0/1 total 0" (position/range)
+// or "read TORLE.EXE file 0/65537 total 65536 got 65536".
+CopyJob* watchedJob;
+std::vector<std::string> watched;
+std::map<HANDLE, std::string> sources;
+
+std::string bars()
+{
+    HWND fileBar = GetDlgItem(watchedJob->notifyWindow(), IDC_FILE_BAR);
+    HWND totalBar = GetDlgItem(watchedJob->notifyWindow(), IDC_TOTAL_BAR);
+    return " file " + std::to_string(SendMessageA(fileBar, PBM_GETPOS, 0, 0)) + "/" +
+           std::to_string(SendMessageA(fileBar, PBM_GETRANGE, FALSE, 0)) + " total " +
+           std::to_string(SendMessageA(totalBar, PBM_GETPOS, 0, 0));
+}
+HANDLE WINAPI watchingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                 DWORD disposition, DWORD flags, HANDLE model)
+{
+    HANDLE file = CreateFileA(path, access, share, security, disposition, flags, model);
+    std::string name = std::strrchr(path, '\\') + 1;
+    if (access == 0)
+        watched.push_back(name + bars());
+    else if (access == GENERIC_READ)
+        sources[file] = name;
+    return file;
+}
+BOOL WINAPI watchingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    std::string step = "read " + sources[file] + bars();
+    BOOL read = ReadFile(file, buffer, size, got, overlapped);
+    watched.push_back(step + " got " + std::to_string(*got));
+    return read;
+}
+std::map<std::string, int> markerTests()
+{
+    std::map<std::string, int> count;
+    for (const std::string& step : watched)
+        if (step.compare(0, 4, "DISK") == 0)
+            ++count[step.substr(0, 5)];
+    return count;
 }
 } // namespace
 
@@ -397,14 +445,68 @@ TEST_F(Copy, AnInstallFolderTooLongForAFilePathFailsWithoutOverrunning)
     EXPECT_EQ(installedFiles(folder), (std::vector<std::string>{"VELN.CNT", "VELN.HLP"}));
 }
 
-TEST_F(Copy, ACancelAfterTheOutcomeNeverKeepsTheDialogOpen)
+TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
 {
-    // Cancel presses that reach the dialog while the worker deletes after a read error.
+    // Cancel presses and WM_USER (the dialog manager's DM_GETDEFID) reach the dialog
+    // while the worker deletes after a read error. Whenever the outcome can be seen,
+    // the files are already gone.
     makeDiscs();
     discs->insert(1);
     readsLeft = 2;
     CopySystemCalls::active().readFile = cancellingFailingRead;
-    expectFailedCopy();
+    std::vector<std::string> leftWhenFailed;
+    Failures failures;
+    INT_PTR result = runCopy(0, [&](Automation& a) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Automation::DefaultTimeout;) {
+            if (state.job().getStatus() == CopyStatus::Failed) {
+                leftWhenFailed = installedFiles();
+                break;
+            }
+            if (FindWindowA("#32770", ErrorCaption) != nullptr)
+                break;
+        }
+        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(leftWhenFailed, std::vector<std::string>{});
+    EXPECT_EQ(installedFiles(), std::vector<std::string>{});
+}
+
+TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
+{
+    // Every disc in the drive at once: no prompt. A standard run, failed at its registry
+    // write, never tests disc 3's marker; the maximum run that follows starts from 0.
+    makeDiscs();
+    discs->insertEvery();
+    watchedJob = &state.job();
+    watched.clear();
+    CopySystemCalls::active().createFile = watchingCreateFile;
+    CopySystemCalls::active().readFile = watchingRead;
+    TestRegistry::denyWrites();
+    Failures failures;
+    EXPECT_EQ(runCopy(0, [](Automation& a) {
+        a.answerMessageBox(ErrorCaption, RegistryFailed, IDI_WARNING, IDOK);
+    }, failures), 2);
+    EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
+
+    TestRegistry::clear();
+    watched.clear();
+    EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), 1);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}, {"DISK3", 2}}));
+    // VELN.CNT is empty, VELN.HLP one chunk, TORLE.EXE one chunk and one byte.
+    ASSERT_GE(watched.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(watched.begin(), watched.begin() + 7), (std::vector<std::string>{
+        "DISK1 file 0/1 total 0",
+        "DISK1 file 0/0 total 0",
+        "read VELN.HLP file 0/65536 total 0 got 65536",
+        "DISK1 file 65536/65536 total 65536",
+        "read TORLE.EXE file 0/65537 total 65536 got 65536",
+        "read TORLE.EXE file 65536/65537 total 131072 got 1",
+        "DISK1 file 65537/65537 total 131073",
+    }));
+    expectFaithfulCopies(filesOf({1, 2, 3}));
 }
 
 TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJob)

@@ -340,6 +340,23 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     EXPECT_TRUE(TestFiles::exists(root + "\\Velnora\\VO3.ARC"));
 }
 
+TEST_F(Install, DiscOneAlreadyBackIsAskedForOnceAndThenTheSuccessFollows)
+{
+    discs->insertEvery();
+    ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
+    TestFiles::makeFolders(root + "\\Velnora");
+    Failures failures;
+    INT_PTR result = runInstall([&](Automation& a) {
+        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        changeFolder(a, window, root.c_str());
+        a.click(window, IDOK);
+        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
+        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
+    }, failures);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(failures, Failures{});
+}
+
 TEST_F(Install, CancelInTheExchangePromptStillSucceedsAndMaximumNeverAsks)
 {
     discs->insert(1);

@@ -90,21 +90,38 @@ std::string DiscSet::sourceOf(const std::string& name) const
     for (int disc = 1; disc <= 3; ++disc)
         for (const std::string& file : files(disc))
             if (file == name)
-                return (disc == current ? std::string(TestFiles::CdromRoot) : discFolder(disc) + "\\") + name;
+                return (disc == current || current == Every ? std::string(TestFiles::CdromRoot) : discFolder(disc) + "\\") + name;
     return std::string();
 }
 
 void DiscSet::insert(int disc)
 {
-    if (current != 0)
-        moveAll(TestFiles::CdromRoot, discFolder(current));
-    else
+    if (current == Every) {
+        for (int each = 1; each <= 3; ++each) {
+            std::vector<std::string> names = files(each);
+            names.push_back("DISK" + std::to_string(each));
+            for (const std::string& name : names)
+                MoveFileA((TestFiles::CdromRoot + name).c_str(), (discFolder(each) + "\\" + name).c_str());
+        }
         TestFiles::emptyFolder(TestFiles::CdromRoot);
+    } else if (current != 0) {
+        moveAll(TestFiles::CdromRoot, discFolder(current));
+    } else {
+        TestFiles::emptyFolder(TestFiles::CdromRoot);
+    }
     current = 0;
     if (disc != 0) {
         moveAll(discFolder(disc), TestFiles::CdromRoot);
         current = disc;
     }
+}
+
+void DiscSet::insertEvery()
+{
+    insert(0);
+    for (int disc = 1; disc <= 3; ++disc)
+        moveAll(discFolder(disc), TestFiles::CdromRoot);
+    current = Every;
 }
 
 void DiscSet::moveAll(const std::string& from, const std::string& to)

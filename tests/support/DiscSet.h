@@ -16,6 +16,8 @@ public:
 
     // Puts disc 1, 2 or 3 into Q:, or empties the drive with 0.
     void insert(int disc);
+    // Puts every disc's marker and files into Q: at once: a run without disc changes.
+    void insertEvery();
     int inserted() const { return current; }
     std::string discFolder(int disc) const;
     // Where a disc's file lies now (on the drive or in its folder).
@@ -25,6 +27,7 @@ public:
 
 private:
     void moveAll(const std::string& from, const std::string& to);
+    static const int Every = 4;
 
     std::string folder;
     std::map<std::string, DWORD> sizes;
