@@ -73,14 +73,18 @@ void shoot(const char* name)
     say(std::string(saved ? "picture: " : "problem: no picture ") + name);
 }
 
+// Waits until the prompt is gone: the next prompt must not be taken for this one.
 void swapDisc(Automation& a, DiscSet& discs, int disc, const char* picture)
 {
-    if (a.waitForMessageBox("ディスクの交換") == nullptr)
+    std::string prompt = "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
+    HWND box = a.waitForMessage("ディスクの交換", prompt.c_str());
+    if (box == nullptr)
         return;
     if (picture != nullptr)
         shoot(picture);
     discs.insert(disc);
-    a.click(a.waitForMessageBox("ディスクの交換"), IDOK);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    a.waitGone(box);
 }
 
 void answer(Automation& a, const char* caption, int button, const char* picture)
