@@ -72,6 +72,16 @@ protected:
         a.answerFolderPicker(parent);
     }
 
+    // Chooses root as the parent folder and the type, then presses the start button.
+    void startInRoot(Automation& a, bool maximum = false)
+    {
+        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        changeFolder(a, window, root.c_str());
+        if (maximum)
+            a.click(window, IDC_MAXIMUM);
+        a.click(window, IDOK);
+    }
+
     void swapDisc(Automation& a, int disc)
     {
         if (a.waitForMessageBox(DiscChange) == nullptr)
@@ -315,9 +325,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     TestFiles::makeFolders("Q:\\DirectX8a");
     Failures failures;
     INT_PTR result = runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
-        changeFolder(a, window, root.c_str());
-        a.click(window, IDOK);
+        startInRoot(a);
         a.answerMessageBox(DiscRequest, InsertDisc1, IDI_INFORMATION, IDOK);
         a.answerFolderPicker("Q:\\DirectX8a"); // any folder on the disc selects its drive
         a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
@@ -340,33 +348,25 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     EXPECT_TRUE(TestFiles::exists(root + "\\Velnora\\VO3.ARC"));
 }
 
-TEST_F(Install, DiscOneAlreadyBackIsAskedForOnceAndThenTheSuccessFollows)
+TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
 {
+    // Disc 1 already in the drive (with the others): one request, then the success.
     discs->insertEvery();
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     TestFiles::makeFolders(root + "\\Velnora");
     Failures failures;
     INT_PTR result = runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
-        changeFolder(a, window, root.c_str());
-        a.click(window, IDOK);
+        startInRoot(a);
         a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
         a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
     }, failures);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(failures, Failures{});
-}
 
-TEST_F(Install, CancelInTheExchangePromptStillSucceedsAndMaximumNeverAsks)
-{
+    TestRegistry::clear();
     discs->insert(1);
-    ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
-    TestFiles::makeFolders(root + "\\Velnora");
-    Failures failures;
-    INT_PTR result = runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
-        changeFolder(a, window, root.c_str());
-        a.click(window, IDOK);
+    result = runInstall([&](Automation& a) {
+        startInRoot(a);
         swapDisc(a, 2);
         a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDCANCEL);
         a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
@@ -377,10 +377,7 @@ TEST_F(Install, CancelInTheExchangePromptStillSucceedsAndMaximumNeverAsks)
     TestRegistry::clear();
     discs->insert(1);
     result = runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
-        changeFolder(a, window, root.c_str());
-        a.click(window, IDC_MAXIMUM);
-        a.click(window, IDOK);
+        startInRoot(a, true);
         swapDisc(a, 2);
         swapDisc(a, 3);
         // With disc 3 in the drive, the maximum type goes straight to success.

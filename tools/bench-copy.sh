@@ -7,7 +7,7 @@
 set -euo pipefail
 . "$(dirname "$0")/setup-host.sh"
 cmake --preset "$flavour" >/dev/null
-cmake --build --preset "$flavour" --target copy_bench world_check >/dev/null
+cmake --build --preset "$flavour" --target copy_bench world_check standin setup >/dev/null
 mib=${1:-320}
 
 export VELNORA_WINE=bench

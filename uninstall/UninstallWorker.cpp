@@ -2,8 +2,8 @@
 // request, the saved games and the emptied folder, as the registry record says.
 #include "UninstallWorker.h"
 
-#include "../state/PathText.h"
 #include "../state/InstallManifest.h"
+#include "../state/PathText.h"
 #include "UninstallDialog.h"
 
 DWORD WINAPI UninstallWorker::threadMain(void* dialog)
