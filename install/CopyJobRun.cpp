@@ -61,16 +61,14 @@ void CopyJob::ensureSubdirectory(const char* entry)
     const char* separator = std::strchr(entry, '\\');
     if (separator == nullptr)
         return;
-    char directory[PathText::Size];
-    std::size_t folderLength = std::strlen(installFolder);
-    std::size_t nameLength = static_cast<std::size_t>(separator - entry);
-    if (folderLength + 1 + nameLength >= sizeof directory)
+    std::size_t length = static_cast<std::size_t>(separator - entry);
+    char name[PathText::Size] = {};
+    if (length >= sizeof name)
         return;
-    std::memcpy(directory, installFolder, folderLength);
-    directory[folderLength] = '\\';
-    std::memcpy(directory + folderLength + 1, entry, nameLength);
-    directory[folderLength + 1 + nameLength] = '\0';
-    if (GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
+    std::memcpy(name, entry, length);
+    char directory[PathText::Size];
+    if (PathText::join(directory, sizeof directory, installFolder, name) &&
+        GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
         CreateDirectoryA(directory, nullptr);
 }
 

@@ -7,7 +7,6 @@
 
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
-#include "CopySystemCalls.h"
 #include "InstallText.h"
 
 DWORD WINAPI CopyWorker::threadMain(void* job)
@@ -24,7 +23,8 @@ DWORD WINAPI CopyWorker::threadMain(void* job)
     return 0;
 }
 
-CopyWorker::CopyWorker(CopyJob& job) : job(job), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
+CopyWorker::CopyWorker(CopyJob& job)
+    : job(job), calls(CopySystemCalls::active()), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
 {
 }
 
@@ -56,8 +56,7 @@ bool CopyWorker::waitForDisc(int discIndex)
                           InstallManifest::diskMarker(discIndex)))
         return false;
     for (;;) {
-        HANDLE marker =
-            CopySystemCalls::active().createFile(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE marker = calls.createFile(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (marker != INVALID_HANDLE_VALUE) {
             CloseHandle(marker);
             return true;
@@ -84,8 +83,8 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
         return Step::Stop;
     }
     job.ensureSubdirectory(entry);
-    HANDLE destination = CopySystemCalls::active().createFile(destinationPath, GENERIC_WRITE, 0, nullptr,
-                                                              CREATE_ALWAYS, 0, nullptr);
+    HANDLE destination =
+        calls.createFile(destinationPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (destination == INVALID_HANDLE_VALUE) {
         CloseHandle(source);
         finish(CopyStatus::Failed);
@@ -107,15 +106,13 @@ HANDLE CopyWorker::openSource()
 {
     HANDLE source = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < SourceOpenAttempts && source == INVALID_HANDLE_VALUE; ++attempt)
-        source = CopySystemCalls::active().createFile(sourcePath, GENERIC_READ, 0, nullptr,
-                                                      OPEN_EXISTING, 0, nullptr);
+        source = calls.createFile(sourcePath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     return source;
 }
 
 // Ends on an abort request before a read; a failed read, write or time copy requests one.
 void CopyWorker::copyFile(HANDLE source, HANDLE destination, const char* entry)
 {
-    CopySystemCalls& calls = CopySystemCalls::active();
     DWORD size = GetFileSize(source, nullptr);
     job.beginFile(size);
     SetDlgItemTextA(job.notifyWindow(), IDC_FILE_NAME, entry);

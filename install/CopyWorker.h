@@ -5,6 +5,7 @@
 
 #include "../app/CopyJob.h"
 #include "../state/PathText.h"
+#include "CopySystemCalls.h"
 
 class CopyWorker {
 public:
@@ -26,6 +27,7 @@ private:
     void finish(CopyStatus outcome);
 
     CopyJob& job;
+    CopySystemCalls& calls;
     char markerPath[PathText::Size];
     char sourcePath[PathText::Size];
     char destinationPath[PathText::Size];

@@ -22,5 +22,5 @@ wine64_run() { /usr/lib/wine/wine64 "$@"; }
 # Stops the calling script, with one line that names it, when a piece of the simulated
 # machine (drives, code page, fonts) is not as the tests and the demo expect.
 check_world() {
-  "$WINELOADER" "$build_dir/bin/world_check.exe" "$@" </dev/null || exit 1
+  wine_run "$build_dir/bin/world_check.exe" "$@" </dev/null || exit 1
 }
