@@ -1,25 +1,27 @@
-// Process start and end: the single-instance guard and the menu's run.
+// Process start and end: the DLL search, the single-instance guard and the menu's run.
 #include "Launcher.h"
 
-#include <commctrl.h>
-
 #include "../menu/SetupMenuDialog.h"
+#include "SystemLibraries.h"
 
 const char Launcher::InstallerMutexName[] = "DrosselinInstプログラム";
 
 int Launcher::run(HINSTANCE instance)
 {
+    SystemLibraries::restrictSearch();
     HANDLE installerMutex = CreateMutexA(nullptr, FALSE, InstallerMutexName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(installerMutex);
         return 0;
     }
-    InitCommonControls();
+    HMODULE commonControls = SystemLibraries::initCommonControls(); // the copy's progress bars
     {
         SetupMenuDialog menu;
         menu.showModal(instance, "IDD_SETUP_DLG", nullptr);
         if (installerMutex != nullptr)
             CloseHandle(installerMutex);
     }
+    if (commonControls != nullptr)
+        FreeLibrary(commonControls);
     return 0;
 }

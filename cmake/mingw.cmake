@@ -1,6 +1,11 @@
 # Cross-compiling with mingw-w64. MINGW_TRIPLET picks the target: i686 for the
 # shipped 32-bit program, x86_64 for hosts that cannot execute 32-bit code.
+# MINGW_THREADS picks the runtime's thread model: posix for the tests (GoogleTest needs
+# std::mutex), win32 for the shipped program (the posix runtime links winpthreads,
+# which imports functions that Windows 2000 and XP lack).
 set(MINGW_TRIPLET "i686-w64-mingw32" CACHE STRING "mingw-w64 target triplet")
+set(MINGW_THREADS "posix" CACHE STRING "thread model of the mingw-w64 runtime: posix or win32")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MINGW_TRIPLET MINGW_THREADS)
 
 set(CMAKE_SYSTEM_NAME Windows)
 if(MINGW_TRIPLET MATCHES "^x86_64")
@@ -11,8 +16,8 @@ else()
   set(WINE_LOADER /usr/lib/wine/wine CACHE FILEPATH "Wine loader for the tests")
 endif()
 
-set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
+set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-${MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-${MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -17,9 +17,9 @@ using Failures = std::vector<std::string>;
 class SetupProcess {
 public:
     // Starts setup.exe with the working directory given, as Explorer would from a disc.
-    explicit SetupProcess(const std::string& workingDirectory)
+    explicit SetupProcess(const std::string& workingDirectory,
+                          const std::string& program = TestFiles::exeFolder() + "setup.exe")
     {
-        std::string program = TestFiles::exeFolder() + "setup.exe";
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         started = CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
@@ -47,6 +47,32 @@ public:
 
     bool started = false;
     PROCESS_INFORMATION info = {};
+};
+
+// Wine's per-program setting that prefers a DLL found beside the program to its own
+// copy, as Windows does for any DLL that it does not keep among its KnownDLLs.
+class NativeDllsFirst {
+public:
+    NativeDllsFirst(const char* program, std::initializer_list<const char*> dlls)
+        : key(std::string("Software\\Wine\\AppDefaults\\") + program)
+    {
+        HKEY overrides;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, (key + "\\DllOverrides").c_str(), 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &overrides, nullptr) != ERROR_SUCCESS)
+            return;
+        for (const char* dll : dlls)
+            RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>("native,builtin"),
+                           sizeof "native,builtin");
+        RegCloseKey(overrides);
+    }
+    ~NativeDllsFirst()
+    {
+        RegDeleteKeyA(HKEY_CURRENT_USER, (key + "\\DllOverrides").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+    }
+
+private:
+    std::string key;
 };
 
 } // namespace
@@ -381,4 +407,40 @@ TEST_F(EndToEnd, AStartWhileTheGameRunsEndsWithoutAWindow)
     EXPECT_EQ(setup.waitForExit(), 0);
     EXPECT_EQ(watch.finish(), Failures{});
     CloseHandle(running);
+}
+
+// A copy of setup.exe in a download folder with DLLs planted beside it under system DLL
+// names; each leaves a line in PLANTED.LOG when it is loaded.
+TEST_F(EndToEnd, DllsPlantedBesideSetupAreNeverLoaded)
+{
+    const std::string folder = "D:\\planted";
+    TestFiles::removeTree(folder);
+    TestFiles::makeFolders(folder);
+    for (const char* file : {"setup.exe", "planted\\comctl32.dll", "planted\\uxtheme.dll"}) {
+        std::string name = file;
+        std::string target = folder + "\\" + name.substr(name.rfind('\\') + 1);
+        ASSERT_TRUE(CopyFileA((TestFiles::exeFolder() + name).c_str(), target.c_str(), FALSE)) << name;
+    }
+    NativeDllsFirst overrides("setup.exe", {"comctl32", "uxtheme"});
+    SetupProcess setup(folder, folder + "\\setup.exe");
+    ASSERT_TRUE(setup.started);
+    const std::string marks = folder + "\\PLANTED.LOG";
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        if (TestFiles::exists(marks)) { // a planted comctl32.dll cannot run the folder picker
+            a.click(menu, IDCANCEL);
+            return;
+        }
+        a.click(menu, IDC_INSTALL);
+        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        a.click(install, IDC_CHANGE); // the shell's folder picker brings its own DLLs
+        a.answerFolderPicker(nullptr);
+        a.click(install, IDCANCEL);
+        a.waitGone(install);
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_FALSE(TestFiles::exists(marks)) << TestFiles::read(marks);
+    TestFiles::removeTree(folder);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/InstallState.h"
+#include "app/SystemLibraries.h"
 #include "install/CopyDialog.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
@@ -172,7 +173,7 @@ Memory realCopyMemory(const std::string& source, const std::string& destination)
 
 int main(int argc, char** argv)
 {
-    InitCommonControls();
+    SystemLibraries::initCommonControls(); // kept for the whole run
     if (argc == 5 && std::string(argv[1]) == "--real-copy") {
         INT_PTR result = realCopy(argv[2], argv[3]);
         PROCESS_MEMORY_COUNTERS counters = {};

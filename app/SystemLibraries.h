@@ -1,0 +1,25 @@
+// Where the program's DLLs come from: Windows' own system folder, never the folder of
+// setup.exe, which may be a copy of the disc or a download folder with planted DLLs.
+#pragma once
+#include <windows.h>
+
+class SystemLibraries {
+public:
+    // The first thing at start. Where Windows has SetDefaultDllDirectories (8 and later,
+    // 7 and Vista with its update), every DLL loaded by name comes from the system folder
+    // alone. Elsewhere the current folder leaves the search (SetDllDirectoryA, from XP
+    // SP1) and the system DLLs that Windows loads by name into a program like this one
+    // are loaded first by full path, so that a later search by name finds them loaded.
+    static void restrictSearch();
+
+    // Loads the system folder's copy of a DLL by its full path; null when it is missing.
+    static HMODULE load(const char* name);
+
+    // Loads the system folder's comctl32.dll and calls its InitCommonControls. Returns the
+    // module, which the caller frees once its windows are gone; null when it cannot.
+    static HMODULE initCommonControls();
+
+    // Where the search cannot be restricted: loads by full path the system DLLs that
+    // Windows would look up by name later, and keeps them for the whole run.
+    static void preloadByFullPath();
+};
