@@ -5,6 +5,9 @@
 # Wine session. Prints times and ratios; see docs/benchmark.md.
 # Usage: tools/bench-copy.sh [MIB]     (default 320 MiB over the manifest's files)
 set -euo pipefail
+usage() { echo "usage: tools/bench-copy.sh [MIB]   (default 320)" >&2; exit 2; }
+[ $# -le 1 ] || usage
+[ $# -eq 0 ] || [[ $1 =~ ^[1-9][0-9]*$ ]] || usage
 . "$(dirname "$0")/setup-host.sh"
 cmake --preset "$flavour" >/dev/null
 cmake --build --preset "$flavour" --target copy_bench world_check standin setup >/dev/null

@@ -12,6 +12,7 @@ import math
 import os
 import random
 import struct
+import sys
 
 RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
@@ -230,6 +231,9 @@ def draw_icon():
 
 
 if __name__ == "__main__":
+    if len(sys.argv) > 1:
+        print("usage: tools/draw-pictures.py", file=sys.stderr)
+        sys.exit(2)
     draw_menu()
     draw_wait()
     draw_icon()

@@ -3,6 +3,7 @@
 # the host executes 32-bit x86 code, "x64" (the same sources for x86_64) where it
 # cannot, as on virtual machines without 32-bit compatibility mode.
 # VELNORA_FLAVOUR overrides the choice.
+[ $# -eq 0 ] || { echo "usage: tools/host-flavour.sh" >&2; exit 2; }
 if [ -n "${VELNORA_FLAVOUR:-}" ]; then
   echo "$VELNORA_FLAVOUR"
 elif /usr/lib/wine/wine --version >/dev/null 2>&1; then

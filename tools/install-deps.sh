@@ -2,11 +2,12 @@
 # Installs what building and running the program needs on Debian 12, and nothing
 # that is already there. Works as root or through sudo.
 set -euo pipefail
+[ $# -eq 0 ] || { echo "usage: tools/install-deps.sh" >&2; exit 2; }
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-          googletest xvfb xauth fonts-ipafont-gothic fonts-wine imagemagick locales)
+          googletest xvfb xauth x11-utils fonts-ipafont-gothic fonts-wine imagemagick locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

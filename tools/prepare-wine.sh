@@ -9,10 +9,13 @@
 # manager never reads.
 # Usage: tools/prepare-wine.sh BUILD_DIR [--display]
 set -euo pipefail
+usage() { echo "usage: tools/prepare-wine.sh BUILD_DIR [--display]" >&2; exit 2; }
+[ $# -ge 1 ] && [ $# -le 2 ] && [ -d "$1" ] || usage
+[ $# -eq 1 ] || [ "$2" = --display ] || usage
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
 graphics='"Graphics"="null"'
-[ "${2:-}" = "--display" ] && graphics='"Graphics"=-'
+[ $# -eq 2 ] && graphics='"Graphics"=-'
 
 wineserver -k 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -68,9 +71,16 @@ wineserver -w
 if [ -z "${VELNORA_WINE:-}" ]; then
   wineserver -k 2>/dev/null || true
   wineserver -w
+  # Wine's own DLLs (over 1 GB) are shared by hard links: nothing writes them once the
+  # prefix is made. Everything else, the registry above all, gets copies of its own.
   nocd="$build_dir/nocdrom-wineprefix"
   rm -rf "$nocd"
-  cp -a "$WINEPREFIX" "$nocd"
+  mkdir "$nocd"
+  tar -C "$WINEPREFIX" --exclude=./drive_c/windows/system32 --exclude=./drive_c/windows/syswow64 \
+    -cf - . | tar -C "$nocd" -xf -
+  for dlls in system32 syswow64; do
+    [ ! -d "$WINEPREFIX/drive_c/windows/$dlls" ] || cp -al "$WINEPREFIX/drive_c/windows/$dlls" "$nocd/drive_c/windows/"
+  done
   sed -i 's/^"q:"="cdrom"/"q:"="hd"/' "$nocd/system.reg"
 fi
 echo "== Wine prefix ready: $WINEPREFIX"

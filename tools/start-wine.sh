@@ -3,6 +3,7 @@
 # of any test, with their output detached so that nothing waits on them.
 # Usage: tools/start-wine.sh BUILD_DIR    (stop: tools/stop-wine.sh BUILD_DIR)
 set -euo pipefail
+[ $# -eq 1 ] && [ -d "$1" ] || { echo "usage: tools/start-wine.sh BUILD_DIR" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
 start() {

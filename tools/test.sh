@@ -3,7 +3,15 @@
 # tests, prepares a Wine prefix with simulated drives and runs every test under Wine.
 # Where this host cannot execute 32-bit code, the tests run on the x86_64 build of the
 # same sources (see tools/host-flavour.sh); the 32-bit setup.exe is built all the same.
+# Usage: tools/test.sh [-R REGEX]     (-R: only the test programs whose names match)
 set -euo pipefail
+usage() { echo "usage: tools/test.sh [-R REGEX]   (-R: only the test programs whose names match)"; }
+case "$#:${1:-}" in
+  0:) ;;
+  2:-R) ;;
+  1:-h | 1:--help) usage; exit 0 ;;
+  *) usage >&2; exit 2 ;;
+esac
 . "$(dirname "$0")/setup-host.sh"
 echo "== tests run on the $flavour build"
 

@@ -1,8 +1,10 @@
 // The headless demo: takes the real setup.exe through an installation from the hard
 // disk with disc changes and an uninstallation, as a user would, and saves a picture
 // of the screen at every dialog and message box along the way.
+// The discs are those that tools/make-discs.sh laid out in D:\discs.
 // Usage (inside a Wine virtual desktop): demo_tour OUTPUT_FOLDER
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -19,6 +21,8 @@ namespace {
 
 std::string output;
 FILE* logFile = nullptr;
+// The discs are of real size: a disc's files take up to a minute or so to copy.
+const DWORD CopyTimeout = 300000;
 
 // One line of the log, in UTF-8 (the program's texts are Shift-JIS).
 void say(const std::string& line)
@@ -74,12 +78,18 @@ void shoot(const char* name)
 }
 
 // Waits until the prompt is gone: the next prompt must not be taken for this one.
-void swapDisc(Automation& a, DiscSet& discs, int disc, const char* picture)
+void swapDisc(Automation& a, DiscSet& discs, HWND copy, int disc, const char* picture)
 {
     std::string prompt = "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
-    HWND box = a.waitForMessage("ディスクの交換", prompt.c_str());
+    HWND box = a.waitForMessage("ディスクの交換", prompt.c_str(), CopyTimeout);
     if (box == nullptr)
         return;
+    // The worker waits on the prompt, so the overall bar stands still meanwhile.
+    HWND totalBar = GetDlgItem(copy, IDC_TOTAL_BAR);
+    LRESULT position = SendMessageA(totalBar, PBM_GETPOS, 0, 0);
+    LRESULT range = SendMessageA(totalBar, PBM_GETRANGE, FALSE, 0);
+    say("disc " + std::to_string(disc) + " asked for; overall bar at " + std::to_string(position) + " of " +
+        std::to_string(range));
     if (picture != nullptr)
         shoot(picture);
     discs.insert(disc);
@@ -87,9 +97,10 @@ void swapDisc(Automation& a, DiscSet& discs, int disc, const char* picture)
     a.waitGone(box);
 }
 
-void answer(Automation& a, const char* caption, int button, const char* picture)
+void answer(Automation& a, const char* caption, int button, const char* picture,
+            DWORD timeout = Automation::DefaultTimeout)
 {
-    HWND box = a.waitForMessageBox(caption);
+    HWND box = a.waitForMessageBox(caption, timeout);
     if (box == nullptr)
         return;
     if (picture != nullptr)
@@ -124,15 +135,17 @@ void tourOfSetup(DiscSet& discs)
         a.click(install, IDOK);
         answer(a, "ディスクの要求", IDOK, "04-disc-request");
         discs.insert(1);
+        a.waitUntil([&] { return a.visibleDialogs().size() >= 3; });
+        shoot("04b-drive-picker");
         a.answerFolderPicker("Q:\\");
         answer(a, "ディレクトリ作成", IDYES, "05-create-folder");
         HWND copy = a.waitForDialog("インストール中", IDC_FILE_BAR);
-        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC"; });
-        Sleep(600);
+        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "VO1.ARC"; }, CopyTimeout);
+        Sleep(1500);
         shoot("06-copy-progress");
-        swapDisc(a, discs, 2, "07-disc-change");
-        swapDisc(a, discs, 3, nullptr);
-        answer(a, "インストールの終了", IDOK, "08-installed");
+        swapDisc(a, discs, copy, 2, "07-disc-change");
+        swapDisc(a, discs, copy, 3, nullptr);
+        answer(a, "インストールの終了", IDOK, "08-installed", CopyTimeout);
         a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
         shoot("09-menu-installed");
         a.click(menu, IDC_INSTALL);
@@ -185,10 +198,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     CreateDirectoryA(output.c_str(), nullptr);
     logFile = std::fopen((output + "\\tour.log").c_str(), "w");
     {
-        // Files large enough for the progress bars to be seen moving.
-        DiscSet discs("D:\\discs", {{"CG_.ARC", 40u << 20}, {"VO1.ARC", 12u << 20}, {"SP_.ARC", 8u << 20},
-                                    {"VO2.ARC", 8u << 20}});
-        CopyFileA((TestFiles::exeFolder() + "standin.exe").c_str(), "D:\\discs\\disc1\\TORLE.EXE", FALSE);
+        DiscSet discs("D:\\discs", DiscSet::LaidOut{}); // the demo's discs, of real size
         TestFiles::makeFolders("D:\\Games");
         discs.insert(2); // the user has not yet put in disc 1
         tourOfSetup(discs);

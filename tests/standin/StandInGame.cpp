@@ -1,6 +1,6 @@
-// Stands in for the installed game and for the DirectX setup: records how it was
-// started (its own path and its working directory) when VELNORA_STANDIN_LOG names a
-// file, and otherwise says what it is in a message box.
+// Stands in for the installed game and, under the name dxsetup.exe, for the DirectX
+// setup: records how it was started (its own path and its working directory) when
+// VELNORA_STANDIN_LOG names a file, and otherwise says what it is in a message box.
 #include <windows.h>
 
 #include <cstring>
@@ -25,8 +25,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         }
         return 0;
     }
+    // Under the DirectX setup's name it stands in for that setup, and says so.
+    const char* name = std::strrchr(self, '\\') != nullptr ? std::strrchr(self, '\\') + 1 : self;
+    bool directX = lstrcmpiA(name, "dxsetup.exe") == 0;
     char text[MAX_PATH * 2 + 200];
-    wsprintfA(text, "ここでゲームが始まります。\n\nプログラム: %s\n作業フォルダ: %s", self, folder);
-    MessageBoxA(nullptr, text, "Velnora", MB_OK | MB_ICONINFORMATION);
+    wsprintfA(text, "%s\n\nプログラム: %s\n作業フォルダ: %s",
+              directX ? "ここで DirectX 8.0a のセットアップが始まります。" : "ここでゲームが始まります。", self,
+              folder);
+    MessageBoxA(nullptr, text, directX ? "DirectX 8.0a セットアップ" : "Velnora", MB_OK | MB_ICONINFORMATION);
     return 0;
 }

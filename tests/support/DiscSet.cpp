@@ -56,6 +56,11 @@ DiscSet::DiscSet(const std::string& folder, const std::map<std::string, DWORD>& 
     }
 }
 
+DiscSet::DiscSet(const std::string& folder, LaidOut) : folder(folder)
+{
+    insert(0);
+}
+
 DiscSet::~DiscSet()
 {
     insert(0);

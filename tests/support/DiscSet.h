@@ -12,6 +12,9 @@ public:
     // Builds the discs under folder: markers and every listed file, with deterministic
     // contents and old file times. sizes overrides the size of chosen files.
     explicit DiscSet(const std::string& folder, const std::map<std::string, DWORD>& sizes = {});
+    // Takes over the discs that tools/make-discs.sh laid out under folder, all out of the drive.
+    struct LaidOut {};
+    DiscSet(const std::string& folder, LaidOut);
     ~DiscSet();
 
     // Puts disc 1, 2 or 3 into Q:, or empties the drive with 0.

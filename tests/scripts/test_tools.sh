@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The scripts in tools/ as a user meets them: a wrong argument gets a usage line and
+# exit 2 before anything changes; swap-disc.sh leaves the drive as it was when it
+# refuses; run.sh refuses a second demo and a display that cannot be opened.
+set -u
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+passed=0 failed=0
+expect() { # what, expected exit code, command...
+  local what=$1 code=$2 out
+  shift 2
+  out=$("$@" 2>&1 </dev/null)
+  local got=$?
+  if [ "$got" = "$code" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what: exit $got, expected $code; it said: $out"
+  fi
+  said=$out
+}
+check() { # what, condition...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+}
+
+for wrong in "tools/run.sh --bogus" "tools/test.sh --bogus" "tools/test.sh -R" "tools/swap-disc.sh" \
+             "tools/swap-disc.sh 5" "tools/swap-disc.sh x" "tools/swap-disc.sh 2 no-such-build" \
+             "tools/bench-copy.sh x" "tools/make-discs.sh" "tools/prepare-wine.sh" \
+             "tools/start-wine.sh" "tools/stop-wine.sh" "tools/host-flavour.sh x" \
+             "tools/install-deps.sh x" "tools/check-imports.sh"; do
+  expect "$wrong" 2 $wrong
+  check "$wrong prints a usage line" grep -q '^usage: ' <<<"$said"
+done
+check "swap-disc.sh 2 no-such-build makes no folder" test ! -e no-such-build
+
+# The demo's drive and discs, laid out as tools/run.sh leaves them.
+build=$(mktemp -d)
+trap 'rm -rf "$build"' EXIT
+expect "swap-disc.sh before any run.sh" 1 tools/swap-disc.sh 1 "$build"
+check "it says to run tools/run.sh first" grep -q 'run tools/run.sh first' <<<"$said"
+mkdir -p "$build/demo-drives/cdrom" "$build/demo-drives/hd/discs"/disc{1,2,3}
+for n in 1 2 3; do : >"$build/demo-drives/hd/discs/disc$n/DISK$n"; done
+: >"$build/demo-drives/hd/discs/disc1/TORLE.EXE"
+: >"$build/demo-drives/hd/discs/disc2/SP_.ARC"
+in_drive() { (cd "$build/demo-drives/cdrom" && ls | tr '\n' ' '); }
+expect "swap-disc.sh 1" 0 tools/swap-disc.sh 1 "$build"
+check "disc 1 is in" test "$(in_drive)" = "DISK1 TORLE.EXE "
+expect "swap-disc.sh 5 with disc 1 in" 2 tools/swap-disc.sh 5 "$build"
+check "disc 1 is still in" test "$(in_drive)" = "DISK1 TORLE.EXE "
+expect "swap-disc.sh 2" 0 tools/swap-disc.sh 2 "$build"
+check "disc 2 is in" test "$(in_drive)" = "DISK2 SP_.ARC "
+check "disc 1 is back in its folder" test -e "$build/demo-drives/hd/discs/disc1/TORLE.EXE"
+expect "swap-disc.sh 0" 0 tools/swap-disc.sh 0 "$build"
+check "the drive is empty" test -z "$(in_drive)"
+
+# run.sh: one demo at a time, and a display that answers. A real demo of this
+# checkout leaves these alone.
+lock="$root/build/run.pid"
+if [ -e "$lock" ]; then
+  echo "skipped: the run.sh checks, a demo is running ($lock)"
+else
+  mkdir -p "$root/build"
+  bash -c 'exec -a tools/run.sh sleep 60' &
+  holder=$!
+  echo "$holder" >"$lock"
+  expect "a second run.sh" 1 tools/run.sh
+  check "it says that one is running" grep -q 'already running' <<<"$said"
+  check "it leaves the first one's lock" test "$(cat "$lock")" = "$holder"
+  kill "$holder"
+  wait "$holder" 2>/dev/null
+  rm -f "$lock"
+  n=500
+  while [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  display=:$n
+  expect "run.sh on a display without an X server" 1 env DISPLAY=$display tools/run.sh
+  check "it names the display" grep -q "cannot open the display $display" <<<"$said"
+  check "it leaves no lock" test ! -e "$lock"
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
