@@ -57,11 +57,14 @@ fi
 cmake --preset "$flavour" >/dev/null
 cmake --build --preset "$flavour" --target setup standin demo_tour world_check
 
-export VELNORA_WINE=demo
+# The desktop road and the headless tour each have a Wine prefix of their own: the
+# installation made on the desktop carries over to the next desktop run, while the
+# tour always starts with the game not installed.
+if [ -n "${DISPLAY:-}" ]; then export VELNORA_WINE=demo; else export VELNORA_WINE=tour; fi
 . tools/wine-env.sh "$build"
-drives="$build/demo-drives"
+drives=$drives_dir
 if [ "$fresh" = 1 ]; then
-  echo "== starting afresh: a new Wine prefix for the demo, the game not installed"
+  echo "== starting afresh: a new Wine prefix, the game not installed"
   tools/stop-wine.sh "$build"
   rm -rf "$WINEPREFIX" "$drives"
 fi

@@ -15,6 +15,7 @@
 #include "support/DiscSet.h"
 #include "support/HeldWorker.h"
 #include "support/TestFiles.h"
+#include "support/TestRegistry.h"
 #include "uninstall/UninstallDialog.h"
 
 namespace {
@@ -140,6 +141,8 @@ void tourOfSetup(DiscSet& discs)
         a.answerFolderPicker("Q:\\");
         answer(a, "ディレクトリ作成", IDYES, "05-create-folder");
         HWND copy = a.waitForDialog("インストール中", IDC_FILE_BAR);
+        if (copy == nullptr)
+            return;
         a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "VO1.ARC"; }, CopyTimeout);
         Sleep(1500);
         shoot("06-copy-progress");
@@ -197,6 +200,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     output = __argv[1];
     CreateDirectoryA(output.c_str(), nullptr);
     logFile = std::fopen((output + "\\tour.log").c_str(), "w");
+    // What an earlier tour that went wrong may have left.
+    TestRegistry::clear();
+    TestFiles::removeTree("D:\\Games");
     {
         DiscSet discs("D:\\discs", DiscSet::LaidOut{}); // the demo's discs, of real size
         TestFiles::makeFolders("D:\\Games");
