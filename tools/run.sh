@@ -29,7 +29,7 @@ claim() { (set -o noclobber; echo $$ > "$lock") 2>/dev/null; }
 if ! claim; then
   other=$(cat "$lock" 2>/dev/null || true)
   if [ -n "$other" ] && grep -qa 'run\.sh' "/proc/$other/cmdline" 2>/dev/null; then
-    echo "tools/run.sh is already running (process $other); end it first: キャンセル in its" \
+    echo "tools/run.sh is already running (process $other); end it first: ｷｬﾝｾﾙ (Cancel) in its" \
          "launcher, or Ctrl-C in its terminal" >&2
     exit 1
   fi
@@ -80,7 +80,7 @@ if [ -n "${DISPLAY:-}" ]; then
   tools/swap-disc.sh 1 "$build"
   echo "== the $flavour build: starting Q:\\setup.exe from disc 1 on the display $DISPLAY"
   echo "   when it asks for another disc, in a second terminal: tools/swap-disc.sh N"
-  echo "   (N = 1, 2 or 3; 0 empties the drive). Quit: キャンセル in the launcher, or Ctrl-C here."
+  echo "   (N = 1, 2 or 3; 0 empties the drive). Quit: ｷｬﾝｾﾙ (Cancel) in the launcher, or Ctrl-C here."
   # In the background, so that Ctrl-C reaches the trap at once.
   wine_run start /d 'Q:\' /wait 'Q:\setup.exe' </dev/null &
   wait $!
