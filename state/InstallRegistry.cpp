@@ -66,8 +66,6 @@ bool InstallRegistry::readGamePath(char* path, std::size_t size) const
 bool InstallRegistry::writeInstallRecord(std::int32_t setupType, const char* installFolder,
                                          const char* sourceRoot) const
 {
-    if (!writeValue("SetupType", REG_DWORD, reinterpret_cast<const BYTE*>(&setupType), 4))
-        return false;
     for (const RegistryPathEntry* entry = pathTable(setupType); !isEnd(*entry); ++entry) {
         char text[PathText::Size];
         DWORD byteCount;
@@ -76,7 +74,9 @@ bool InstallRegistry::writeInstallRecord(std::int32_t setupType, const char* ins
         if (!writeValue(entry->valueName, REG_SZ, reinterpret_cast<const BYTE*>(text), byteCount))
             return false;
     }
-    return true;
+    // SetupType alone says "installed", so it comes last: a record that fails on the
+    // way never claims an installation.
+    return writeValue("SetupType", REG_DWORD, reinterpret_cast<const BYTE*>(&setupType), 4);
 }
 
 bool InstallRegistry::deleteInstallRecord() const

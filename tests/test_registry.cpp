@@ -92,7 +92,7 @@ TEST_F(InstallRecord, ComposedPathValuesDropOnlyADoubledFinalBackslash)
     EXPECT_STREQ(InstallRegistry::pathTable(1)[2].valueName, "EXEC");
 }
 
-TEST_F(InstallRecord, AFolderTooLongForTheGamePathFailsBeforeEXECIsWritten)
+TEST_F(InstallRecord, AFolderTooLongForTheGamePathFailsWithoutClaimingAnInstallation)
 {
     InstallRegistry registry;
     // 250 characters: "folder\" fits in 260 bytes, "folder\TORLE.EXE" does not.
@@ -102,6 +102,8 @@ TEST_F(InstallRecord, AFolderTooLongForTheGamePathFailsBeforeEXECIsWritten)
     EXPECT_EQ(valueOf("Current"), withZero(folder + "\\"));
     EXPECT_EQ(valueOf("CDDrive"), withZero("Q:\\"));
     EXPECT_EQ(valueOf("EXEC"), "<missing>");
+    EXPECT_EQ(valueOf("SetupType", REG_DWORD), "<missing>");
+    EXPECT_FALSE(registry.isInstalled());
 
     std::string longest = "C:\\" + std::string(246, 'a'); // 249 + 10 = 259 characters
     EXPECT_TRUE(registry.writeInstallRecord(0, longest.c_str(), "Q:\\"));
