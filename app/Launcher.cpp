@@ -1,6 +1,8 @@
 // Process start and end: the DLL search, the single-instance guard and the menu's run.
 #include "Launcher.h"
 
+#include <objbase.h>
+
 #include "../menu/SetupMenuDialog.h"
 #include "SystemLibraries.h"
 
@@ -15,12 +17,17 @@ int Launcher::run(HINSTANCE instance)
         return 0;
     }
     HMODULE commonControls = SystemLibraries::initCommonControls(); // the copy's progress bars
+    // The folder picker and the shell's start of a program that needs elevation both
+    // expect COM on the calling thread.
+    bool comReady = SUCCEEDED(CoInitialize(nullptr));
     {
         SetupMenuDialog menu;
         menu.showModal(instance, "IDD_SETUP_DLG", nullptr);
         if (installerMutex != nullptr)
             CloseHandle(installerMutex);
     }
+    if (comReady)
+        CoUninitialize();
     if (commonControls != nullptr)
         FreeLibrary(commonControls);
     return 0;

@@ -1,8 +1,7 @@
-// The few system calls of the copy whose failures no test can bring about for real.
-#include "CopySystemCalls.h"
+#include "SystemCallSeam.h"
 
-CopySystemCalls& CopySystemCalls::active()
+SystemCallSeam& SystemCallSeam::active()
 {
-    static CopySystemCalls calls;
+    static SystemCallSeam calls;
     return calls;
 }

@@ -8,7 +8,8 @@
 
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
-#include "CopySystemCalls.h"
+#include "../state/InstalledFiles.h"
+#include "../app/SystemCallSeam.h"
 #include "CopyWorker.h"
 
 bool CopyJob::startWorker(HWND copyDialog)
@@ -22,7 +23,7 @@ bool CopyJob::startWorker(HWND copyDialog)
         CloseHandle(workerThread);
         workerThread = nullptr;
     }
-    workerThread = CopySystemCalls::active().createThread(nullptr, 0, CopyWorker::threadMain, this,
+    workerThread = SystemCallSeam::active().createThread(nullptr, 0, CopyWorker::threadMain, this,
                                                           0, nullptr);
     return workerThread != nullptr;
 }
@@ -74,18 +75,5 @@ void CopyJob::ensureSubdirectory(const char* entry)
 
 void CopyJob::deleteInstalledFiles()
 {
-    const DiskEntry* rows = InstallManifest::diskEntries(setupType);
-    if (rows == nullptr)
-        return;
-    for (int disc = 0; disc < InstallManifest::DiscCount; ++disc) {
-        if (rows[disc].copy != 1)
-            continue;
-        for (const char* const* entry = rows[disc].files; !InstallManifest::isEnd(*entry); ++entry) {
-            char path[PathText::Size];
-            if (!PathText::join(path, sizeof path, installFolder, *entry))
-                continue;
-            SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path);
-        }
-    }
+    InstalledFiles::deleteGameFiles(installFolder, setupType);
 }

@@ -24,29 +24,26 @@ DWORD WINAPI CopyWorker::threadMain(void* job)
 }
 
 CopyWorker::CopyWorker(CopyJob& job)
-    : job(job), calls(CopySystemCalls::active()), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
+    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
 {
 }
 
+// The disc is tested before every file and once more at the end of its list.
 void CopyWorker::run()
 {
-    const DiskEntry* rows = InstallManifest::diskEntries(job.jobSetupType());
-    for (int row = 0; rows != nullptr && row < InstallManifest::DiscCount; ++row) {
-        if (rows[row].copy != 1)
-            continue;
-        for (const char* const* entry = rows[row].files;; ++entry) {
-            // The disc is tested before every file and once more at the end of its list.
-            if (!waitForDisc(rows[row].discIndex)) {
-                finish(CopyStatus::Failed);
-                return;
-            }
-            if (InstallManifest::isEnd(*entry))
-                break;
-            if (copyEntry(*entry) == Step::Stop)
-                return;
-        }
+    if (!InstallManifest::isSetupType(job.jobSetupType())) {
+        finish(CopyStatus::Failed);
+        return;
     }
-    finish(rows != nullptr ? CopyStatus::Done : CopyStatus::Failed);
+    bool copied = InstallManifest::walkDiscs(job.jobSetupType(), [this](int disc, const char* entry) {
+        if (!waitForDisc(disc)) {
+            finish(CopyStatus::Failed);
+            return false;
+        }
+        return entry == nullptr || copyEntry(entry) == Step::Next;
+    });
+    if (copied)
+        finish(CopyStatus::Done);
 }
 
 // False when the user refused to put the disc in.

@@ -5,7 +5,7 @@
 
 #include "../app/CopyJob.h"
 #include "../state/PathText.h"
-#include "CopySystemCalls.h"
+#include "../app/SystemCallSeam.h"
 
 class CopyWorker {
 public:
@@ -27,7 +27,7 @@ private:
     void finish(CopyStatus outcome);
 
     CopyJob& job;
-    CopySystemCalls& calls;
+    SystemCallSeam& calls;
     char markerPath[PathText::Size];
     char sourcePath[PathText::Size];
     char destinationPath[PathText::Size];

@@ -2,12 +2,18 @@
 #include "SetupMenuDialog.h"
 
 #include <new>
+#include <shellapi.h>
 
+#include "../app/SystemCallSeam.h"
 #include "../state/PathText.h"
 #include "../install/InstallDialog.h"
 #include "../uninstall/UninstallDialog.h"
 #include "../res/resource.h"
 #include "MenuText.h"
+
+namespace {
+const DWORD ErrorElevationRequired = 740; // ERROR_ELEVATION_REQUIRED, Vista and later
+} // namespace
 
 SetupMenuDialog::SetupMenuDialog()
     : playButton(nullptr), notInstalled(1), runningMutex(nullptr), installDialog(nullptr),
@@ -119,7 +125,7 @@ void SetupMenuDialog::onPlay()
     char installFolder[PathText::Size];
     if (installState.readGamePath(gamePath, sizeof gamePath) &&
         installState.readInstallFolder(installFolder, sizeof installFolder) &&
-        launchProgram(gamePath, installFolder)) {
+        launchProgram(hwnd, gamePath, installFolder)) {
         EndDialog(hwnd, IDCANCEL);
         return;
     }
@@ -137,7 +143,7 @@ void SetupMenuDialog::onDirectX()
     char folder[PathText::Size];
     char program[PathText::Size];
     if (!composeDirectXPaths(currentDirectory, length, folder, program) ||
-        !launchProgram(program, folder))
+        !launchProgram(hwnd, program, folder))
         showMessage(MenuText::DirectXFailed, MenuText::DirectXCaption, MB_ICONINFORMATION);
 }
 
@@ -154,17 +160,38 @@ void SetupMenuDialog::showMessage(const char* text, const char* caption, UINT ic
     MessageBoxA(hwnd, text, caption, icon | MB_OK);
 }
 
-int SetupMenuDialog::launchProgram(const char* applicationPath, const char* workingDirectory)
+// A program that asks for elevation (by its manifest, or by a name that Windows takes
+// for an installer's, such as dxsetup.exe) cannot be created by this unelevated program;
+// the shell starts it instead, after the elevation prompt.
+int SetupMenuDialog::launchProgram(HWND owner, const char* applicationPath,
+                                   const char* workingDirectory)
 {
     STARTUPINFOA startup;
     GetStartupInfoA(&startup);
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(applicationPath, nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory, &startup, &process))
-        return 0;
+    if (!SystemCallSeam::active().createProcess(applicationPath, nullptr, nullptr, nullptr, FALSE,
+                                                0, nullptr, workingDirectory, &startup, &process))
+        return GetLastError() == ErrorElevationRequired
+                   ? launchThroughShell(owner, applicationPath, workingDirectory)
+                   : 0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 1;
+}
+
+// A refused prompt fails like any other start. The call returns only once the start is
+// done, as the menu may end right after it.
+int SetupMenuDialog::launchThroughShell(HWND owner, const char* applicationPath,
+                                        const char* workingDirectory)
+{
+    SHELLEXECUTEINFOA execute = {};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT;
+    execute.hwnd = owner;
+    execute.lpFile = applicationPath;
+    execute.lpDirectory = workingDirectory;
+    execute.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&execute) ? 1 : 0;
 }
 
 // A length of the buffer's size or more is GetCurrentDirectoryA asking for a larger buffer.

@@ -19,8 +19,10 @@ public:
 
     InstallState& state() { return installState; }
 
-    // 1 when the process was created; the program is not waited for.
-    static int launchProgram(const char* applicationPath, const char* workingDirectory);
+    // 1 when the process was created; the program is not waited for. One that needs
+    // elevation is started through the shell, whose prompt the owner window owns.
+    static int launchProgram(HWND owner, const char* applicationPath,
+                             const char* workingDirectory);
     // The DirectX setup folder (ending in a backslash) and program below the current
     // directory, as GetCurrentDirectoryA gave it; false when they would not fit.
     static bool composeDirectXPaths(const char* currentDirectory, DWORD length, char* folder,
@@ -36,6 +38,8 @@ private:
     void onDirectX();
     void refreshInstallState();
     void showMessage(const char* text, const char* caption, UINT icon);
+    static int launchThroughShell(HWND owner, const char* applicationPath,
+                                  const char* workingDirectory);
 
     HWND playButton;
     std::int32_t notInstalled;

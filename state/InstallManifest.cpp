@@ -33,14 +33,6 @@ const char* const SaveData[] = {
     "SAVE0036.DAT", "SAVE0037.DAT", "SAVE0038.DAT", "SAVE0039.DAT", "SAVE0040.DAT",
     "NULL"};
 
-std::size_t longestIn(const char* const* names)
-{
-    std::size_t longest = 0;
-    for (; !InstallManifest::isEnd(*names); ++names)
-        longest = std::strlen(*names) > longest ? std::strlen(*names) : longest;
-    return longest;
-}
-
 } // namespace
 
 bool InstallManifest::isSetupType(std::int32_t setupType)
@@ -80,10 +72,12 @@ bool InstallManifest::isEnd(const char* entry)
 
 std::size_t InstallManifest::longestName()
 {
-    std::size_t longest = longestIn(SaveData);
-    for (const DiskEntry& row : Rows[Maximum]) {
-        std::size_t inRow = longestIn(row.files);
-        longest = inRow > longest ? inRow : longest;
-    }
+    std::size_t longest = 0;
+    auto measure = [&](const char* name) {
+        longest = std::strlen(name) > longest ? std::strlen(name) : longest;
+        return true;
+    };
+    forEachGameFile(Maximum, measure);
+    forEachSaveFile(measure);
     return longest;
 }

@@ -10,7 +10,7 @@
 
 #include "app/InstallState.h"
 #include "install/CopyDialog.h"
-#include "install/CopySystemCalls.h"
+#include "app/SystemCallSeam.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
 #include "support/Automation.h"
@@ -64,12 +64,12 @@ protected:
         RegistryTest::SetUp();
         TestFiles::removeTree(root);
         TestFiles::makeFolders(install);
-        CopySystemCalls::active() = CopySystemCalls();
+        SystemCallSeam::active() = SystemCallSeam();
     }
 
     void TearDown() override
     {
-        CopySystemCalls::active() = CopySystemCalls();
+        SystemCallSeam::active() = SystemCallSeam();
         discs.reset();
         TestFiles::removeTree(root);
         RegistryTest::TearDown();
@@ -408,7 +408,7 @@ TEST_F(Copy, AReadErrorOnTheDiscDeletesEveryListedFile)
     makeDiscs();
     discs->insert(1);
     readsLeft = 3;
-    CopySystemCalls::active().readFile = failingRead;
+    SystemCallSeam::active().readFile = failingRead;
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -418,7 +418,7 @@ TEST_F(Copy, AFileTimeErrorDeletesEveryListedFile)
     // Stands in for a destination file system that refuses the source's times.
     makeDiscs();
     discs->insert(1);
-    CopySystemCalls::active().setFileTime = failingSetFileTime;
+    SystemCallSeam::active().setFileTime = failingSetFileTime;
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -428,7 +428,7 @@ TEST_F(Copy, AWorkerThatCannotStartFailsInsteadOfWaitingForever)
     // Stands in for a process out of threads or memory.
     makeDiscs();
     discs->insert(1);
-    CopySystemCalls::active().createThread = failingCreateThread;
+    SystemCallSeam::active().createThread = failingCreateThread;
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -453,7 +453,7 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
     makeDiscs();
     discs->insert(1);
     readsLeft = 2;
-    CopySystemCalls::active().readFile = cancellingFailingRead;
+    SystemCallSeam::active().readFile = cancellingFailingRead;
     std::vector<std::string> leftWhenFailed;
     Failures failures;
     INT_PTR result = runCopy(0, [&](Automation& a) {
@@ -481,8 +481,8 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     discs->insertEvery();
     watchedJob = &state.job();
     watched.clear();
-    CopySystemCalls::active().createFile = watchingCreateFile;
-    CopySystemCalls::active().readFile = watchingRead;
+    SystemCallSeam::active().createFile = watchingCreateFile;
+    SystemCallSeam::active().readFile = watchingRead;
     TestRegistry::denyWrites();
     Failures failures;
     EXPECT_EQ(runCopy(0, [](Automation& a) {

@@ -184,11 +184,16 @@ protected:
         a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
     }
 
-    void uninstall(Automation& a, HWND menu, int deleteSaves)
+    static void startUninstall(Automation& a, HWND menu, int deleteSaves)
     {
         a.click(menu, IDC_INSTALL);
         a.answerMessageBox(Uninstall, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
         a.answerMessageBox(Uninstall, "セーブデータを削除しますか？", IDI_QUESTION, deleteSaves);
+    }
+
+    void uninstall(Automation& a, HWND menu, int deleteSaves)
+    {
+        startUninstall(a, menu, deleteSaves);
         a.answerMessageBox("アンインストールの終了", "正常にアンインストールしました。", IDI_INFORMATION, IDOK);
         a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ"; });
     }
@@ -301,6 +306,24 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         handlesAfterFirst = handlesOf(setup);
 
         installFromDisc(a, menu, true); // the kept saves keep the folder
+        // A game file that another program holds open: the uninstall names it and keeps
+        // the record and the saves, so that it can be run again once the file is free.
+        HANDLE held = CreateFileA((folder + "\\VO1.ARC").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        a.check(held != INVALID_HANDLE_VALUE, "VO1.ARC could not be held open");
+        startUninstall(a, menu, IDYES);
+        a.answerMessageBox("アンインストールエラー",
+                           "次のファイルを削除できませんでした。\nC:\\Velnora\\VO1.ARC\n\n"
+                           "このファイルを使っているプログラムを終了してから、"
+                           "もう一度アンインストールしてください。",
+                           IDI_WARNING, IDOK);
+        Sleep(300);
+        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.check(Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu offers installation");
+        a.check(TestRegistry::keyExists() && TestFiles::exists(folder + "\\SAVE0001.DAT"),
+                "the record or the saves went");
+        a.check(installed() == std::vector<std::string>{"VO1.ARC"}, "other game files stayed");
+        CloseHandle(held);
         uninstall(a, menu, IDYES);
         a.check(!TestFiles::exists(folder), "the folder stayed");
         Sleep(300);

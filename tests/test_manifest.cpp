@@ -7,43 +7,53 @@
 #include "state/InstallManifest.h"
 
 namespace {
-std::vector<std::string> names(const char* const* list)
+using Names = std::vector<std::string>;
+
+// The walk as it goes: "disc:name" for each file, "disc:end" at the end of a disc's list.
+Names walk(int setupType)
 {
-    std::vector<std::string> result;
-    for (; !InstallManifest::isEnd(*list); ++list)
-        result.push_back(*list);
-    return result;
+    Names steps;
+    InstallManifest::walkDiscs(setupType, [&](int disc, const char* name) {
+        steps.push_back(std::to_string(disc) + ":" + (name != nullptr ? name : "end"));
+        return true;
+    });
+    return steps;
+}
+
+Names saves()
+{
+    Names names;
+    InstallManifest::forEachSaveFile([&](const char* name) {
+        names.push_back(name);
+        return true;
+    });
+    return names;
 }
 } // namespace
 
 TEST(Manifest, StandardCopiesDiscsOneAndTwoMaximumAllThree)
 {
-    const DiskEntry* standard = InstallManifest::diskEntries(0);
-    const DiskEntry* maximum = InstallManifest::diskEntries(1);
-    ASSERT_NE(standard, nullptr);
-    ASSERT_NE(maximum, nullptr);
-    int copied[2] = {};
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(standard[row].discIndex, row);
-        EXPECT_EQ(maximum[row].discIndex, row);
-        EXPECT_EQ(standard[row].files, maximum[row].files);
-        if (standard[row].copy == 1) copied[0] += static_cast<int>(names(standard[row].files).size());
-        if (maximum[row].copy == 1) copied[1] += static_cast<int>(names(maximum[row].files).size());
-    }
-    EXPECT_EQ(standard[2].copy, 0);
-    EXPECT_EQ(copied[0], 12);
-    EXPECT_EQ(copied[1], 13);
-    EXPECT_EQ(names(maximum[2].files), std::vector<std::string>{"VO2.ARC"});
-    EXPECT_EQ(names(standard[0].files),
-              (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC", "MID.ARC",
-                                        "WAV.ARC", "VO1.ARC", "TBLSTR.ARC"}));
-    EXPECT_EQ(names(standard[1].files), (std::vector<std::string>{"SP_.ARC", "BG_.ARC", "VO3.ARC"}));
+    const Names standard = {"0:VELN.CNT", "0:VELN.HLP", "0:TORLE.EXE", "0:SCR.ARC", "0:CG_.ARC",
+                            "0:MID.ARC",  "0:WAV.ARC",  "0:VO1.ARC",   "0:TBLSTR.ARC", "0:end",
+                            "1:SP_.ARC",  "1:BG_.ARC",  "1:VO3.ARC",   "1:end"};
+    Names maximum = standard;
+    maximum.insert(maximum.end(), {"2:VO2.ARC", "2:end"});
+    EXPECT_EQ(walk(0), standard);
+    EXPECT_EQ(walk(1), maximum);
+    EXPECT_EQ(InstallManifest::diskEntries(0)[2].copy, 0);
+
+    // A visit that says stop ends the walk there.
+    int visits = 0;
+    EXPECT_FALSE(InstallManifest::forEachGameFile(1, [&](const char*) { return ++visits < 3; }));
+    EXPECT_EQ(visits, 3);
 }
 
 TEST(Manifest, OtherSetupTypesHaveNoRows)
 {
     EXPECT_EQ(InstallManifest::diskEntries(2), nullptr);
     EXPECT_EQ(InstallManifest::diskEntries(-1), nullptr);
+    EXPECT_EQ(walk(2), Names{});
+    EXPECT_FALSE(InstallManifest::walkDiscs(-1, [](int, const char*) { return true; }));
     EXPECT_FALSE(InstallManifest::isSetupType(2));
     EXPECT_EQ(InstallManifest::progressTotal(5), 1351417839u);
 }
@@ -61,7 +71,7 @@ TEST(Manifest, MarkersAndByteCounts)
 
 TEST(Manifest, SavedGamesAreFortyTwoNamesApartFromTheGameFiles)
 {
-    std::vector<std::string> saves = names(InstallManifest::saveDataList());
+    Names saves = ::saves();
     ASSERT_EQ(saves.size(), 42u);
     EXPECT_EQ(saves[0], "ENV.INI");
     EXPECT_EQ(saves[1], "FTT.GID");
@@ -70,8 +80,9 @@ TEST(Manifest, SavedGamesAreFortyTwoNamesApartFromTheGameFiles)
     EXPECT_EQ(saves[41], "SAVE0040.DAT");
     std::set<std::string> unique(saves.begin(), saves.end());
     EXPECT_EQ(unique.size(), 42u);
-    for (int row = 0; row < 3; ++row)
-        for (const std::string& game : names(InstallManifest::diskEntries(1)[row].files))
-            EXPECT_EQ(unique.count(game), 0u) << game;
+    InstallManifest::forEachGameFile(1, [&](const char* game) {
+        EXPECT_EQ(unique.count(game), 0u) << game;
+        return true;
+    });
     EXPECT_EQ(InstallManifest::longestName(), 12u); // "SAVE0001.DAT"
 }

@@ -1,6 +1,7 @@
 // The main menu, run for real and driven from a second thread.
 #include <gtest/gtest.h>
 
+#include "app/SystemCallSeam.h"
 #include "state/PathText.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
@@ -27,10 +28,12 @@ protected:
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
         TestFiles::removeTree(work);
         TestFiles::makeFolders(work);
+        SystemCallSeam::active() = SystemCallSeam();
     }
 
     void TearDown() override
     {
+        SystemCallSeam::active() = SystemCallSeam();
         SetCurrentDirectoryA(savedDirectory.c_str());
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
         TestFiles::removeTree(work);
@@ -229,6 +232,49 @@ TEST_F(Menu, DirectXSetupThatCannotStartIsReported)
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
+}
+
+namespace {
+int processStarts;
+// Windows' answer to an unelevated CreateProcessA of a program that needs elevation,
+// which Wine never gives.
+BOOL WINAPI elevationRequired(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                              DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)
+{
+    ++processStarts;
+    SetLastError(740); // ERROR_ELEVATION_REQUIRED
+    return FALSE;
+}
+} // namespace
+
+TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
+{
+    std::string setupFolder = work + "\\DirectX8a";
+    placeStandIn(setupFolder + "\\dxsetup.exe");
+    placeStandIn(work + "\\TORLE.EXE");
+    TestRegistry::putDword("SetupType", 0);
+    TestRegistry::putText("Current", work + "\\");
+    TestRegistry::putText("EXEC", work + "\\TORLE.EXE");
+    ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
+    SystemCallSeam::active().createProcess = elevationRequired;
+    processStarts = 0;
+    Failures failures;
+    runMenu([&](Automation& a) {
+        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        a.click(window, IDC_DIRECTX);
+        a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
+        a.check(a.visibleDialogs().size() == 1, "a message appeared");
+        // The shell cannot start a program that is missing, as when the prompt is refused.
+        DeleteFileA((setupFolder + "\\dxsetup.exe").c_str());
+        a.click(window, IDC_DIRECTX);
+        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        DeleteFileA(logPath.c_str());
+        a.click(window, IDC_PLAY);
+        a.waitGone(window);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(processStarts, 3);
+    EXPECT_EQ(standInStart(), work + "\\TORLE.EXE|" + work);
 }
 
 TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallState.h"
-#include "install/CopySystemCalls.h"
+#include "app/SystemCallSeam.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
@@ -26,19 +26,20 @@ const char ErrorCaption[] = "アンインストールエラー";
 Names gameFiles(int setupType)
 {
     Names names;
-    const DiskEntry* rows = InstallManifest::diskEntries(setupType);
-    for (int row = 0; row < 3; ++row)
-        if (rows[row].copy == 1)
-            for (const char* const* entry = rows[row].files; !InstallManifest::isEnd(*entry); ++entry)
-                names.push_back(*entry);
+    InstallManifest::forEachGameFile(setupType, [&](const char* name) {
+        names.push_back(name);
+        return true;
+    });
     return names;
 }
 
 Names saveFiles()
 {
     Names names;
-    for (const char* const* name = InstallManifest::saveDataList(); !InstallManifest::isEnd(*name); ++name)
-        names.push_back(*name);
+    InstallManifest::forEachSaveFile([&](const char* name) {
+        names.push_back(name);
+        return true;
+    });
     return names;
 }
 
@@ -61,12 +62,12 @@ protected:
         RegistryTest::SetUp();
         TestFiles::removeTree(root);
         TestFiles::makeFolders(folder);
-        CopySystemCalls::active() = CopySystemCalls();
+        SystemCallSeam::active() = SystemCallSeam();
     }
 
     void TearDown() override
     {
-        CopySystemCalls::active() = CopySystemCalls();
+        SystemCallSeam::active() = SystemCallSeam();
         TestFiles::removeTree(root);
         RegistryTest::TearDown();
     }
@@ -142,6 +143,7 @@ TEST_F(Uninstall, KeepingTheSavesLeavesThemAndTheFolder)
 TEST_F(Uninstall, DeletingTheSavesRemovesTheEmptiedFolder)
 {
     install(1, true);
+    DeleteFileA((folder + "\\VO3.ARC").c_str()); // a listed file already gone is no failure
     Failures failures;
     EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
     EXPECT_EQ(failures, Failures{});
@@ -272,7 +274,7 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
 {
     // Stands in for a process out of threads or memory.
     install(1);
-    CopySystemCalls::active().createThread = failingCreateThread;
+    SystemCallSeam::active().createThread = failingCreateThread;
     Failures failures;
     EXPECT_EQ(runUninstall(answer(IDYES, "アンインストールを開始できませんでした。"), failures), 2);
     EXPECT_EQ(failures, Failures{});

@@ -2,12 +2,12 @@
 // removes the game, and reports what went wrong.
 #include "UninstallDialog.h"
 
-#include "../install/CopySystemCalls.h"
+#include "../app/SystemCallSeam.h"
 #include "UninstallText.h"
 
 UninstallDialog::UninstallDialog(InstallState* installState)
     : installState(installState), result(static_cast<LONG>(UninstallResult::Running)),
-      deleteSaves(0), workerThread(nullptr)
+      deleteSaves(0), workerThread(nullptr), fileLeft{}
 {
 }
 
@@ -36,15 +36,17 @@ void UninstallDialog::onInitDialog()
                       ? 1
                       : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
-    workerThread = CopySystemCalls::active().createThread(nullptr, 0, UninstallWorker::threadMain,
+    workerThread = SystemCallSeam::active().createThread(nullptr, 0, UninstallWorker::threadMain,
                                                           this, 0, nullptr);
     centreOnScreen(hwnd);
     if (workerThread == nullptr)
         fail(UninstallText::CannotStart); // no worker, so no report would ever come
 }
 
-void UninstallDialog::report(UninstallResult outcome)
+void UninstallDialog::report(UninstallResult outcome, const char* leftPath)
 {
+    if (!PathText::copy(fileLeft, sizeof fileLeft, leftPath))
+        fileLeft[0] = '\0';
     result.store(static_cast<LONG>(outcome));
     SendMessageA(hwnd, WM_USER, 0, 0);
 }
@@ -64,6 +66,12 @@ void UninstallDialog::onWorkerDone()
     case UninstallResult::RecordNotDeleted:
         fail(UninstallText::RecordNotDeleted);
         break;
+    case UninstallResult::FileLeft: {
+        char text[1024];
+        wsprintfA(text, UninstallText::FileLeft, fileLeft);
+        fail(text);
+        break;
+    }
     case UninstallResult::Finished:
         EndDialog(hwnd, 1);
         break;

@@ -7,6 +7,7 @@
 
 #include "../app/DialogBase.h"
 #include "../app/InstallState.h"
+#include "../state/PathText.h"
 #include "UninstallWorker.h"
 
 class UninstallDialog : public DialogBase {
@@ -18,7 +19,7 @@ public:
     // The worker's side: what it works on, and its one report.
     InstallState& state() { return *installState; }
     bool savesToDelete() const { return deleteSaves == 1; }
-    void report(UninstallResult outcome);
+    void report(UninstallResult outcome, const char* fileLeft);
 
 private:
     void onInitDialog();
@@ -30,4 +31,6 @@ private:
     std::atomic<LONG> result;
     LONG deleteSaves;
     HANDLE workerThread;
+    char fileLeft[PathText::Size]; // written by the worker before result
+
 };

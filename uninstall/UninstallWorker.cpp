@@ -3,19 +3,24 @@
 #include "UninstallWorker.h"
 
 #include "../state/InstallManifest.h"
+#include "../state/InstalledFiles.h"
 #include "../state/PathText.h"
 #include "UninstallDialog.h"
 
 DWORD WINAPI UninstallWorker::threadMain(void* dialog)
 {
     auto* owner = static_cast<UninstallDialog*>(dialog);
-    owner->report(removeInstallation(owner->state(), owner->savesToDelete()));
+    char fileLeft[PathText::Size] = {};
+    owner->report(removeInstallation(owner->state(), owner->savesToDelete(), fileLeft), fileLeft);
     return 0;
 }
 
 // A setup type without manifest rows, or a folder that is not an absolute path on a
-// drive (an empty one would mean the root of the current drive), deletes nothing.
-UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool deleteSaves)
+// drive (an empty one would mean the root of the current drive), deletes nothing. A game
+// file that another program holds open keeps the record, so that the uninstall can be
+// run again once that program has ended.
+UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool deleteSaves,
+                                                    char* fileLeft)
 {
     std::int32_t setupType = -1;
     if (!state.readSetupType(setupType) || !InstallManifest::isSetupType(setupType))
@@ -28,6 +33,8 @@ UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool de
     job.setSetupType(setupType);
     job.setInstallFolder(folder);
     job.deleteInstalledFiles();
+    if (InstalledFiles::findGameFileLeft(folder, setupType, fileLeft, PathText::Size))
+        return UninstallResult::FileLeft;
     if (!state.deleteInstallRecord())
         return UninstallResult::RecordNotDeleted;
     if (deleteSaves)
@@ -38,12 +45,5 @@ UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool de
 
 void UninstallWorker::deleteSaveData(const char* folder)
 {
-    for (const char* const* name = InstallManifest::saveDataList(); !InstallManifest::isEnd(*name);
-         ++name) {
-        char path[PathText::Size];
-        if (!PathText::join(path, sizeof path, folder, *name))
-            continue;
-        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path);
-    }
+    InstalledFiles::deleteSaveFiles(folder);
 }

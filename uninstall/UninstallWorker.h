@@ -11,6 +11,7 @@ enum class UninstallResult : LONG {
     NoInstallFolder = 2,  // the install folder could not be read; nothing was deleted
     RecordNotDeleted = 3, // the game files went, the registry key stayed
     Finished = 4,         // files, record and (on request) saved games deleted
+    FileLeft = 5,         // a game file could not be deleted; the record and saves stayed
 };
 
 class UninstallDialog;
@@ -18,8 +19,10 @@ class UninstallDialog;
 class UninstallWorker {
 public:
     static DWORD WINAPI threadMain(void* dialog);
-    // The whole removal, on the calling thread.
-    static UninstallResult removeInstallation(InstallState& state, bool deleteSaves);
+    // The whole removal, on the calling thread. After FileLeft, fileLeft (260 bytes)
+    // holds the path of the first game file that is still there.
+    static UninstallResult removeInstallation(InstallState& state, bool deleteSaves,
+                                              char* fileLeft);
     // Deletes every saved-game file from the folder; a name that would not fit is skipped.
     static void deleteSaveData(const char* folder);
 };

@@ -27,10 +27,10 @@ const int Rounds = 5;
 std::vector<std::string> manifestFiles()
 {
     std::vector<std::string> names;
-    const DiskEntry* rows = InstallManifest::diskEntries(InstallManifest::Maximum);
-    for (int row = 0; row < InstallManifest::DiscCount; ++row)
-        for (const char* const* entry = rows[row].files; !InstallManifest::isEnd(*entry); ++entry)
-            names.push_back(*entry);
+    InstallManifest::forEachGameFile(InstallManifest::Maximum, [&](const char* name) {
+        names.push_back(name);
+        return true;
+    });
     return names;
 }
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "install/CopySystemCalls.h"
+#include "app/SystemCallSeam.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void hold()
     if (mayGo == nullptr)
         mayGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     ResetEvent(mayGo);
-    CopySystemCalls::active().createThread = startHeld;
+    SystemCallSeam::active().createThread = startHeld;
 }
 
 void release()
