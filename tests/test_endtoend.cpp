@@ -432,6 +432,52 @@ TEST_F(EndToEnd, AStartWhileTheGameRunsEndsWithoutAWindow)
     CloseHandle(running);
 }
 
+// A player whose Windows is not Japanese: this test runs in a ctest entry of its own under
+// a non-Japanese locale, and files and record are made through the W functions, as the
+// installation's Shift-JIS A calls leave them.
+TEST_F(Journey, OnANonJapaneseSystemTheMenuAndTheUninstallReadInJapanese)
+{
+    ASSERT_NE(PRIMARYLANGID(GetSystemDefaultLangID()), LANG_JAPANESE)
+        << "needs a non-Japanese locale (the ctest entry endtoend_english)";
+    const std::wstring parent = L"C:\\ゲーム", folder = parent + L"\\Velnora\\";
+    CreateDirectoryW(parent.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::vector<std::wstring> files = {L"ENV.INI", L"SAVE0001.DAT"};
+    for (const auto* disc : {&Disc1, &Disc2})
+        for (const std::string& name : *disc)
+            files.emplace_back(name.begin(), name.end());
+    for (const std::wstring& name : files)
+        CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    TestRegistry::putDword("SetupType", 0);
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, TestRegistry::Key, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    for (const auto& value : {std::make_pair(L"Current", folder), std::make_pair(L"CDDrive", std::wstring(L"Q:\\")),
+                              std::make_pair(L"EXEC", folder + L"TORLE.EXE")})
+        RegSetValueExW(key, value.first, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.second.c_str()),
+                       static_cast<DWORD>((value.second.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        for (auto button : {std::make_pair(IDC_INSTALL, "ｱﾝｲﾝｽﾄｰﾙ"), std::make_pair(IDC_PLAY, "実行"),
+                            std::make_pair(IDCANCEL, "ｷｬﾝｾﾙ"), std::make_pair(IDC_DIRECTX, "DireｃｔX8.0aインストール")})
+            a.check(Automation::itemText(menu, button.first) == button.second,
+                    "button " + std::to_string(button.first) + " reads " + Automation::itemText(menu, button.first));
+        uninstall(a, menu, IDYES);
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    EXPECT_EQ(user.finish(), Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(TestRegistry::keyExists());
+    for (const std::wstring& name : files)
+        DeleteFileW((folder + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(parent.c_str());
+}
+
 // A copy of setup.exe in a download folder with DLLs planted beside it under system DLL
 // names; each leaves a line in PLANTED.LOG when it is loaded.
 TEST_F(EndToEnd, DllsPlantedBesideSetupAreNeverLoaded)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # check-header.sh EXE: the shipped program's PE header says "run from swap" for removable
 # media and for the network, so that Windows never pages it from a disc that has been
-# changed. Exits 1 when it does not, or when EXE is missing. Needs only objdump.
+# changed, and carries a time stamp of zero, so that every build gives the same bytes.
+# Exits 1 when it does not, or when EXE is missing. Needs only objdump and od.
 set -u
 if [ $# -ne 1 ]; then echo "usage: tools/check-header.sh EXE" >&2; exit 2; fi
 exe=$1
@@ -12,4 +13,7 @@ if [ -z "$characteristics" ] || (( (characteristics & 0x0c00) != 0x0c00 )); then
   echo "$exe: Characteristics ${characteristics:-unreadable} lacks REMOVABLE_RUN_FROM_SWAP (0x400) or NET_RUN_FROM_SWAP (0x800)"
   exit 1
 fi
-echo "$exe: Characteristics $characteristics, runs from swap from a disc and from the network"
+pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+stamp=$(od -An -tu4 -j$((pe + 8)) -N4 "$exe" | tr -d ' ')
+[ "$stamp" = 0 ] || { echo "$exe: time stamp $stamp, expected 0"; exit 1; }
+echo "$exe: Characteristics $characteristics (runs from swap from a disc and from the network), time stamp 0"

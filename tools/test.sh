@@ -33,4 +33,5 @@ trap 'tools/stop-wine.sh "$build"; umount "$small" 2>/dev/null || sudo -n umount
 . tools/wine-env.sh "$build"
 check_world
 WINEPREFIX="$build/nocdrom-wineprefix" check_world --no-cdrom
+echo "== shipped build/i686/bin/setup.exe: sha256 $(sha256sum build/i686/bin/setup.exe | cut -d' ' -f1)"
 ctest --preset "$flavour" "$@"

@@ -30,7 +30,8 @@ for wrong in "tools/run.sh --bogus" "tools/test.sh --bogus" "tools/test.sh -R" "
              "tools/bench-copy.sh x" "tools/make-discs.sh" "tools/prepare-wine.sh" \
              "tools/start-wine.sh" "tools/stop-wine.sh" "tools/host-flavour.sh x" \
              "tools/install-deps.sh x" "tools/check-imports.sh" "tools/check-header.sh" \
-             "tools/pe-swaprun.sh" "tools/pe-swaprun.sh no-such.exe"; do
+             "tools/pe-swaprun.sh" "tools/pe-swaprun.sh no-such.exe" \
+             "tools/check-reproducible.sh"; do
   expect "$wrong" 2 $wrong
   check "$wrong prints a usage line" grep -q '^usage: ' <<<"$said"
 done

@@ -334,14 +334,18 @@ void Automation::rescue()
     }
 }
 
+// Read as UTF-16 and given back in Shift-JIS, whatever this process's own code page is:
+// a test may run as a player on a non-Japanese system.
 std::string Automation::textOf(HWND window)
 {
-    char text[1024] = {};
+    wchar_t text[1024] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
                              SMTO_ABORTIFHUNG, 5000, &length))
         return std::string();
-    return std::string(text);
+    char shiftJis[2048] = {};
+    WideCharToMultiByte(932, 0, text, -1, shiftJis, sizeof shiftJis, nullptr, nullptr);
+    return std::string(shiftJis);
 }
 
 std::string Automation::itemText(HWND dialog, int id)
