@@ -1,7 +1,7 @@
-// The copy job record that the installer, the copy worker and the uninstaller share:
-// its fields, setters and status word. The operations that run a job live with the
-// installer (install/CopyJobRun.cpp).
+// The job record's fields, setters and status word; running a job is in install/CopyJobRun.cpp.
 #include "CopyJob.h"
+
+#include <initializer_list>
 
 CopyJob::CopyJob()
     : installFolder{}, sourceRoot{}, dialogWindow(nullptr), fileBar(nullptr), totalBar(nullptr),
@@ -52,7 +52,19 @@ void CopyJob::reportFailure()
     requestAbort();
 }
 
-void CopyJob::storeOutcome(CopyStatus outcome)
+CopyStatus CopyJob::takeOutcome()
+{
+    for (CopyStatus outcome : {CopyStatus::Done, CopyStatus::Failed}) {
+        LONG expected = static_cast<LONG>(outcome);
+        if (status.compare_exchange_strong(expected, static_cast<LONG>(CopyStatus::Idle)))
+            return outcome;
+    }
+    return CopyStatus::Idle;
+}
+
+// The notification is sent, so the dialog has taken the outcome when it returns.
+void CopyJob::reportOutcome(CopyStatus outcome)
 {
     status.store(static_cast<LONG>(outcome));
+    SendMessageA(dialogWindow, WM_USER, 0, 0);
 }

@@ -30,6 +30,9 @@ public:
     // Asks the worker to stop. Only a running job (Idle) takes the request, so an
     // outcome that the worker has already stored is never hidden.
     void requestAbort();
+    // The dialog's side: the worker's outcome (Done or Failed), taken once; Idle when
+    // there is none, which leaves an abort request in place.
+    CopyStatus takeOutcome();
 
     std::int32_t jobSetupType() const { return setupType; }
     const char* jobInstallFolder() const { return installFolder; }
@@ -48,8 +51,8 @@ public:
     void deleteInstalledFiles();
 
     // The worker's side of the status word.
-    void reportFailure();               // a read, write or file-time failure: Idle -> Abort
-    void storeOutcome(CopyStatus outcome); // Done or Failed, just before the notification
+    void reportFailure();                   // a read, write or file-time failure: Idle -> Abort
+    void reportOutcome(CopyStatus outcome); // Done or Failed, then the notification
 
     HWND notifyWindow() const { return dialogWindow; }
     DWORD filePosition() const { return filePos; }

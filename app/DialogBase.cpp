@@ -1,5 +1,4 @@
-// Base of every dialog of the program: one static procedure routes each message
-// to the object kept in the window's DWL_USER slot.
+// The dialog procedure's routing, the modal run, centring and the dialogs' message boxes.
 #include "DialogBase.h"
 
 DialogBase::DialogBase() : hInstance(nullptr), hwnd(nullptr) {}
@@ -42,4 +41,15 @@ void DialogBase::centreOnScreen(HWND window)
     int height = rect.bottom - rect.top;
     MoveWindow(window, screenWidth / 2 - width / 2, screenHeight / 2 - height / 2, width, height,
                TRUE);
+}
+
+int DialogBase::say(const char* text, const char* caption, UINT style) const
+{
+    return MessageBoxA(hwnd, text, caption, style);
+}
+
+void DialogBase::endWithWarning(const char* text, const char* caption)
+{
+    say(text, caption, MB_ICONWARNING);
+    EndDialog(hwnd, Cancelled);
 }

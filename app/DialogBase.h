@@ -1,16 +1,21 @@
-// Base of every dialog of the program: one static procedure routes each message
-// to the object kept in the window's DWL_USER slot.
+// The base of every dialog: one static procedure routes each message to the object
+// kept in the window's DWL_USER slot.
 #pragma once
 #include <windows.h>
 
 class DialogBase {
 public:
+    // What showModal gives back: the task completed, it was cancelled or failed (the
+    // value of IDCANCEL too), or the dialog could not be created.
+    static const INT_PTR Completed = 1;
+    static const INT_PTR Cancelled = 2;
+    static const INT_PTR NotCreated = -1;
+
     DialogBase();
     virtual ~DialogBase();
     DialogBase(const DialogBase&) = delete;
     DialogBase& operator=(const DialogBase&) = delete;
 
-    // DialogBoxParamA's result: the EndDialog value, or -1 when the dialog cannot be created.
     INT_PTR showModal(HINSTANCE instance, const char* templateName, HWND parent);
     virtual INT_PTR dialogProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -19,6 +24,11 @@ public:
     HWND window() const { return hwnd; }
 
 protected:
+    // A message box owned by the dialog; the button that was pressed.
+    int say(const char* text, const char* caption, UINT style) const;
+    // A failed task: the warning, then the dialog ends with Cancelled.
+    void endWithWarning(const char* text, const char* caption);
+
     HINSTANCE hInstance;
     HWND hwnd;
 

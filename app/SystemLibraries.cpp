@@ -1,4 +1,4 @@
-// Where the program's DLLs come from: Windows' own system folder.
+// The DLL search restricted, and system DLLs loaded from the system folder by full path.
 #include "SystemLibraries.h"
 
 #include "../state/PathText.h"
@@ -10,12 +10,6 @@ namespace {
 #endif
 
 bool searchRestricted = false;
-
-template <typename Function> Function kernelFunction(const char* name)
-{
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
-}
 
 // Each is loaded by name by Windows itself once the windows or the folder picker
 // appear: visual styles, the desktop composition, the shell's property and version

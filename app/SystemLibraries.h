@@ -1,5 +1,4 @@
-// Where the program's DLLs come from: Windows' own system folder, never the folder of
-// setup.exe, which may be a copy of the disc or a download folder with planted DLLs.
+// Where the program's DLLs come from: Windows' own system folder, never setup.exe's folder.
 #pragma once
 #include <windows.h>
 
@@ -22,4 +21,11 @@ public:
     // Where the search cannot be restricted: loads by full path the system DLLs that
     // Windows would look up by name later, and keeps them for the whole run.
     static void preloadByFullPath();
+
+    // A kernel32 function that not every Windows has; null where it is missing.
+    template <typename Function> static Function kernelFunction(const char* name)
+    {
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+    }
 };

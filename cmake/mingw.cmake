@@ -7,13 +7,20 @@ set(MINGW_TRIPLET "i686-w64-mingw32" CACHE STRING "mingw-w64 target triplet")
 set(MINGW_THREADS "posix" CACHE STRING "thread model of the mingw-w64 runtime: posix or win32")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MINGW_TRIPLET MINGW_THREADS)
 
+# The Wine environment of the tests: WINE_SETTING_<NAME> for each line of tools/wine.env.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../tools/wine.env wine_settings REGEX "^[A-Z_0-9]+=")
+foreach(setting IN LISTS wine_settings)
+  string(REGEX MATCH "^([A-Z_0-9]+)=(.*)$" matched "${setting}")
+  set(WINE_SETTING_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+endforeach()
+
 set(CMAKE_SYSTEM_NAME Windows)
 if(MINGW_TRIPLET MATCHES "^x86_64")
   set(CMAKE_SYSTEM_PROCESSOR AMD64)
-  set(WINE_LOADER /usr/lib/wine/wine64 CACHE FILEPATH "Wine loader for the tests")
+  set(WINE_LOADER ${WINE_SETTING_WINE_LOADER_64})
 else()
   set(CMAKE_SYSTEM_PROCESSOR x86)
-  set(WINE_LOADER /usr/lib/wine/wine CACHE FILEPATH "Wine loader for the tests")
+  set(WINE_LOADER ${WINE_SETTING_WINE_LOADER_32})
 endif()
 
 set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-${MINGW_THREADS})

@@ -1,5 +1,4 @@
-// The copy progress dialog: starts the worker, shows two progress bars and the file
-// name, takes Cancel as an abort request and writes the install record on success.
+// The copy dialog's handlers: the worker's start, Cancel, and the worker's outcome.
 #include "CopyDialog.h"
 
 #include "InstallText.h"
@@ -30,34 +29,36 @@ void CopyDialog::onInitDialog()
         fail(InstallText::CopyFailed); // no worker, so no answer would ever come
 }
 
-// WM_USER is also the dialog manager's DM_GETDEFID: without an outcome it does nothing.
+// WM_USER is also the dialog manager's DM_GETDEFID: the outcome is taken once, so a
+// second WM_USER, or one while an error box is up, does nothing.
 void CopyDialog::onWorkerDone()
 {
-    CopyJob& job = installState->job();
-    switch (job.getStatus()) {
+    switch (installState->job().takeOutcome()) {
     case CopyStatus::Done:
-        job.clearStatus();
-        if (installState->writeInstallRecord(job.jobSetupType(), job.jobInstallFolder(),
-                                             job.jobSourceRoot())) {
-            EndDialog(hwnd, 1);
-            return;
-        }
-        MessageBoxA(hwnd, InstallText::RegistryFailed, InstallText::InstallErrorCaption,
-                    MB_ICONWARNING);
-        job.deleteInstalledFiles();
-        EndDialog(hwnd, 2);
-        return;
+        onCopied();
+        break;
     case CopyStatus::Failed:
-        job.clearStatus();
         fail(InstallText::CopyFailed);
-        return;
+        break;
     default:
+        break;
+    }
+}
+
+void CopyDialog::onCopied()
+{
+    CopyJob& job = installState->job();
+    if (installState->writeInstallRecord(job.jobSetupType(), job.jobInstallFolder(),
+                                         job.jobSourceRoot())) {
+        EndDialog(hwnd, Completed);
         return;
     }
+    say(InstallText::RegistryFailed, InstallText::InstallErrorCaption, MB_ICONWARNING);
+    job.deleteInstalledFiles();
+    EndDialog(hwnd, Cancelled);
 }
 
 void CopyDialog::fail(const char* text)
 {
-    MessageBoxA(hwnd, text, InstallText::InstallErrorCaption, MB_ICONWARNING);
-    EndDialog(hwnd, 2);
+    endWithWarning(text, InstallText::InstallErrorCaption);
 }

@@ -1,5 +1,4 @@
-// The copy progress dialog: starts the worker, shows two progress bars and the file
-// name, takes Cancel as an abort request and writes the install record on success.
+// The copy progress dialog: two bars, the file name, Cancel, and the record written on success.
 #pragma once
 #include "../app/DialogBase.h"
 #include "../app/InstallState.h"
@@ -13,6 +12,7 @@ public:
 private:
     void onInitDialog();
     void onWorkerDone();
+    void onCopied();
     void fail(const char* text);
 
     InstallState* installState;

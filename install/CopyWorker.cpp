@@ -12,14 +12,12 @@
 DWORD WINAPI CopyWorker::threadMain(void* job)
 {
     // About 66 KiB of buffers: on the heap, held for the whole run.
-    std::unique_ptr<CopyWorker> worker(new (std::nothrow) CopyWorker(*static_cast<CopyJob*>(job)));
-    if (worker == nullptr) {
-        CopyJob& copyJob = *static_cast<CopyJob*>(job);
-        copyJob.storeOutcome(CopyStatus::Failed);
-        SendMessageA(copyJob.notifyWindow(), WM_USER, 0, 0);
-        return 0;
-    }
-    worker->run();
+    CopyJob& copyJob = *static_cast<CopyJob*>(job);
+    std::unique_ptr<CopyWorker> worker(new (std::nothrow) CopyWorker(copyJob));
+    if (worker != nullptr)
+        worker->run();
+    else
+        copyJob.reportOutcome(CopyStatus::Failed);
     return 0;
 }
 
@@ -136,6 +134,5 @@ void CopyWorker::copyFile(HANDLE source, HANDLE destination, const char* entry)
 
 void CopyWorker::finish(CopyStatus outcome)
 {
-    job.storeOutcome(outcome);
-    SendMessageA(job.notifyWindow(), WM_USER, 0, 0);
+    job.reportOutcome(outcome);
 }

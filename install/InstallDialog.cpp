@@ -1,13 +1,14 @@
-// The install dialog: folder and setup type, the source disc, the drive, space and
-// folder checks, the copy, and the first disc asked back.
+// The install dialog's handlers and the checks that guard the start of a copy.
 #include "InstallDialog.h"
 
 #include <cstring>
 #include <new>
 
+#include "../app/SystemError.h"
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
 #include "CopyDialog.h"
+#include "DiskSpace.h"
 #include "InstallText.h"
 
 InstallDialog::InstallDialog(InstallState* installState)
@@ -33,7 +34,7 @@ INT_PTR InstallDialog::dialogProc(UINT message, WPARAM wParam, LPARAM)
             onStart();
             break;
         case IDCANCEL:
-            EndDialog(hwnd, IDCANCEL);
+            EndDialog(hwnd, Cancelled);
             break;
         case IDC_CHANGE:
             onChangeFolder();
@@ -83,7 +84,7 @@ void InstallDialog::onStart()
     if (selectedSetupType() == InstallManifest::Standard)
         askForDiscOneBack();
     say(InstallText::Installed, InstallText::InstalledCaption, MB_ICONINFORMATION);
-    EndDialog(hwnd, 1);
+    EndDialog(hwnd, Completed);
 }
 
 // From a hard disk the disc drive is asked for; from any other drive it is the source.
@@ -95,7 +96,7 @@ bool InstallDialog::settleSource()
         say(InstallText::NoCurrentDirectory, InstallText::InstallErrorCaption, MB_ICONINFORMATION);
         return false;
     }
-    driveRootOf(sourceRoot, current);
+    PathText::driveRootOf(sourceRoot, current);
     if (GetDriveTypeA(sourceRoot) != DRIVE_FIXED)
         return true;
 
@@ -111,7 +112,7 @@ bool InstallDialog::settleSource()
     say(InstallText::InsertDisc1, InstallText::DiscRequestCaption, MB_ICONINFORMATION);
     if (!picker.browseForFolder(hwnd, "", InstallText::DiscDriveTitle))
         return false;
-    driveRootOf(sourceRoot, picker.path());
+    PathText::driveRootOf(sourceRoot, picker.path());
     if (!checkDriveType(Drive::Source))
         return false;
     if (!discOnePresent()) {
@@ -124,7 +125,7 @@ bool InstallDialog::settleSource()
 bool InstallDialog::checkDriveType(Drive which)
 {
     char root[PathText::Size];
-    driveRootOf(root, which == Drive::Destination ? destination : sourceRoot);
+    PathText::driveRootOf(root, which == Drive::Destination ? destination : sourceRoot);
     UINT type = GetDriveTypeA(root);
     if (which == Drive::Destination ? type == DRIVE_FIXED : type == DRIVE_CDROM)
         return true;
@@ -138,26 +139,13 @@ bool InstallDialog::checkDriveType(Drive which)
 bool InstallDialog::checkFreeSpace(DWORD required)
 {
     char root[PathText::Size];
-    driveRootOf(root, destination);
-    using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
-    auto freeSpaceEx = reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+    PathText::driveRootOf(root, destination);
     ULONGLONG freeBytes = 0;
-    BOOL known;
-    if (freeSpaceEx != nullptr) {
-        ULARGE_INTEGER available, total, totalFree;
-        known = freeSpaceEx(root, &available, &total, &totalFree);
-        freeBytes = totalFree.QuadPart;
-    } else {
-        DWORD sectorsPerCluster, bytesPerSector, freeClusters, clusters;
-        known = GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters);
-        freeBytes = ULONGLONG(sectorsPerCluster) * bytesPerSector * freeClusters;
-    }
-    if (!known) {
+    if (!DiskSpace::freeBytes(root, freeBytes)) {
         say(InstallText::DiskCheckFailed, InstallText::DestinationErrorCaption, MB_ICONWARNING);
         return false;
     }
-    if (hasRoomFor(freeBytes, required))
+    if (DiskSpace::hasRoomFor(freeBytes, required))
         return true;
     char text[PathText::Size + 64];
     wsprintfA(text, InstallText::NotEnoughSpace, root);
@@ -192,34 +180,18 @@ bool InstallDialog::ensureDestinationFolder()
 // True when the copy completed; a failed or cancelled copy has reported itself.
 bool InstallDialog::runCopy()
 {
-    INT_PTR result = -1;
+    INT_PTR result = NotCreated;
     DWORD code = ERROR_NOT_ENOUGH_MEMORY; // no copy dialog object could be made
     if (copyDialog != nullptr) {
         result = copyDialog->showModal(hInstance, "IDD_COPY_DLG", hwnd);
         code = GetLastError();
     }
-    if (result != -1)
-        return result != 2;
-    char text[1100];
-    describeError(code, text, sizeof text);
+    if (result != NotCreated)
+        return result == Completed;
+    char text[SystemError::TextSize];
+    SystemError::describe(code, InstallText::CopyDialogError, InstallText::UnknownError, text);
     say(text, InstallText::CopyDialogErrorCaption, MB_ICONERROR);
     return false;
-}
-
-void InstallDialog::describeError(DWORD code, char* text, std::size_t size)
-{
-    char* system = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
-                       FORMAT_MESSAGE_FROM_SYSTEM,
-                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                   reinterpret_cast<char*>(&system), 0, nullptr);
-    char formatted[1100]; // wsprintfA writes at most 1024 characters
-    wsprintfA(formatted, InstallText::CopyDialogError,
-              system != nullptr ? system : InstallText::UnknownError, static_cast<int>(code));
-    if (system != nullptr)
-        LocalFree(system);
-    if (!PathText::copy(text, size, formatted))
-        text[0] = '\0';
 }
 
 // At least once, then again after every OK while disc 1 is not in the drive.
@@ -248,11 +220,6 @@ std::int32_t InstallDialog::selectedSetupType() const
     return SendDlgItemMessageA(hwnd, IDC_STANDARD, BM_GETCHECK, 0, 0) == 0 ? 1 : 0;
 }
 
-int InstallDialog::say(const char* text, const char* caption, UINT style)
-{
-    return MessageBoxA(hwnd, text, caption, style);
-}
-
 bool InstallDialog::composeDestination(const char* base, char* result)
 {
     if (base[0] == '\0')
@@ -260,25 +227,7 @@ bool InstallDialog::composeDestination(const char* base, char* result)
     const char* separator = std::strlen(base) > 3 ? "\\" : "";
     char composed[PathText::Size];
     if (!PathText::concat(composed, sizeof composed, base, separator, InstallText::ProductFolder) ||
-        std::strlen(composed) > longestInstallFolder())
+        std::strlen(composed) > InstallManifest::longestInstallFolder())
         return false;
     return PathText::copy(result, PathText::Size, composed);
-}
-
-void InstallDialog::driveRootOf(char* target, const char* path)
-{
-    target[0] = path[0];
-    target[1] = ':';
-    target[2] = '\\';
-    target[3] = '\0';
-}
-
-bool InstallDialog::hasRoomFor(ULONGLONG freeBytes, DWORD required)
-{
-    return (freeBytes >> 32) != 0 || static_cast<DWORD>(freeBytes) >= required;
-}
-
-std::size_t InstallDialog::longestInstallFolder()
-{
-    return PathText::Size - 1 - 1 - InstallManifest::longestName();
 }

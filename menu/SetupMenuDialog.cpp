@@ -1,4 +1,4 @@
-// The main menu: install or uninstall, play, DirectX setup, cancel.
+// The main menu's handlers, and the start of the game and of the DirectX setup.
 #include "SetupMenuDialog.h"
 
 #include <new>
@@ -54,7 +54,7 @@ void SetupMenuDialog::onInitDialog()
     runningMutex = CreateMutexA(nullptr, FALSE, MenuText::RunningMutexName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         endingUnseen = true;
-        EndDialog(hwnd, IDCANCEL);
+        EndDialog(hwnd, Cancelled);
         CloseHandle(runningMutex);
         runningMutex = nullptr;
         return;
@@ -94,7 +94,7 @@ void SetupMenuDialog::onCommand(WORD id)
         onDirectX();
         break;
     case IDCANCEL:
-        EndDialog(hwnd, IDCANCEL);
+        EndDialog(hwnd, Cancelled);
         break;
     }
 }
@@ -110,11 +110,11 @@ void SetupMenuDialog::onInstallOrUninstall()
     } else {
         if (uninstallDialog == nullptr)
             return;
-        if (MessageBoxA(hwnd, MenuText::ConfirmUninstall, MenuText::ConfirmUninstallCaption,
-                        MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (say(MenuText::ConfirmUninstall, MenuText::ConfirmUninstallCaption,
+                MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
-        if (uninstallDialog->showModal(hInstance, "IDD_UNINST_DLG", hwnd) == 1)
-            showMessage(MenuText::Uninstalled, MenuText::UninstalledCaption, MB_ICONINFORMATION);
+        if (uninstallDialog->showModal(hInstance, "IDD_UNINST_DLG", hwnd) == Completed)
+            say(MenuText::Uninstalled, MenuText::UninstalledCaption, MB_ICONINFORMATION);
     }
     refreshInstallState();
 }
@@ -126,10 +126,10 @@ void SetupMenuDialog::onPlay()
     if (installState.readGamePath(gamePath, sizeof gamePath) &&
         installState.readInstallFolder(installFolder, sizeof installFolder) &&
         launchProgram(hwnd, gamePath, installFolder)) {
-        EndDialog(hwnd, IDCANCEL);
+        EndDialog(hwnd, Cancelled);
         return;
     }
-    showMessage(MenuText::PlayFailed, MenuText::PlayFailedCaption, MB_ICONWARNING);
+    say(MenuText::PlayFailed, MenuText::PlayFailedCaption, MB_ICONWARNING);
 }
 
 void SetupMenuDialog::onDirectX()
@@ -137,14 +137,14 @@ void SetupMenuDialog::onDirectX()
     char currentDirectory[PathText::Size];
     DWORD length = GetCurrentDirectoryA(sizeof currentDirectory, currentDirectory);
     if (length == 0) {
-        showMessage(MenuText::NoCurrentDirectory, MenuText::DirectXCaption, MB_ICONINFORMATION);
+        say(MenuText::NoCurrentDirectory, MenuText::DirectXCaption, MB_ICONINFORMATION);
         return;
     }
     char folder[PathText::Size];
     char program[PathText::Size];
     if (!composeDirectXPaths(currentDirectory, length, folder, program) ||
         !launchProgram(hwnd, program, folder))
-        showMessage(MenuText::DirectXFailed, MenuText::DirectXCaption, MB_ICONINFORMATION);
+        say(MenuText::DirectXFailed, MenuText::DirectXCaption, MB_ICONINFORMATION);
 }
 
 void SetupMenuDialog::refreshInstallState()
@@ -153,11 +153,6 @@ void SetupMenuDialog::refreshInstallState()
     SetDlgItemTextA(hwnd, IDC_INSTALL, installed ? MenuText::Uninstall : MenuText::Install);
     notInstalled = installed ? 0 : 1;
     EnableWindow(playButton, installed ? TRUE : FALSE);
-}
-
-void SetupMenuDialog::showMessage(const char* text, const char* caption, UINT icon)
-{
-    MessageBoxA(hwnd, text, caption, icon | MB_OK);
 }
 
 // A program that asks for elevation (by its manifest, or by a name that Windows takes

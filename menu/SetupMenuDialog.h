@@ -17,8 +17,6 @@ public:
 
     INT_PTR dialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    InstallState& state() { return installState; }
-
     // 1 when the process was created; the program is not waited for. One that needs
     // elevation is started through the shell, whose prompt the owner window owns.
     static int launchProgram(HWND owner, const char* applicationPath,
@@ -37,7 +35,6 @@ private:
     void onPlay();
     void onDirectX();
     void refreshInstallState();
-    void showMessage(const char* text, const char* caption, UINT icon);
     static int launchThroughShell(HWND owner, const char* applicationPath,
                                   const char* workingDirectory);
 

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "PathText.h"
+
 namespace {
 
 const char* const Disc1Files[] = {"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC",
@@ -80,4 +82,9 @@ std::size_t InstallManifest::longestName()
     forEachGameFile(Maximum, measure);
     forEachSaveFile(measure);
     return longest;
+}
+
+std::size_t InstallManifest::longestInstallFolder()
+{
+    return PathText::Size - 1 - 1 - longestName();
 }

@@ -28,6 +28,9 @@ public:
     static DWORD progressTotal(std::int32_t setupType);
     // The longest name of every file list and of the saved-game list.
     static std::size_t longestName();
+    // The longest install folder that leaves room for every file the game puts there:
+    // the folder, a backslash and the longest name in a 260-byte path.
+    static std::size_t longestInstallFolder();
 
     // The one walk of the tables. For each disc that the setup type copies, in order:
     // visit(discIndex, name) for each of its files, then visit(discIndex, nullptr) at the

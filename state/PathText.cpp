@@ -1,4 +1,4 @@
-// Bounded text operations on the program's fixed path buffers (Shift-JIS text).
+// Path text, bounded and read by characters: Shift-JIS trail bytes may be 0x5C.
 #include "PathText.h"
 
 #include <cstring>
@@ -80,4 +80,12 @@ bool PathText::isDriveAbsolute(const char* text)
     char letter = text[0];
     bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
     return isLetter && text[1] == ':' && text[2] == '\\';
+}
+
+void PathText::driveRootOf(char* root, const char* path)
+{
+    root[0] = path[0];
+    root[1] = ':';
+    root[2] = '\\';
+    root[3] = '\0';
 }

@@ -22,4 +22,6 @@ public:
 
     // A drive-absolute path: a letter, a colon and a backslash, then anything.
     static bool isDriveAbsolute(const char* text);
+    // The root of the path's drive, "X:\" from its first character, into 4 bytes.
+    static void driveRootOf(char* root, const char* path);
 };

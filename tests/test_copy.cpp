@@ -509,20 +509,18 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     expectFaithfulCopies(filesOf({1, 2, 3}));
 }
 
-TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJob)
+TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJobAndAnOutcomeIsTakenOnce)
 {
-    CopyJob job;
-    EXPECT_EQ(job.getStatus(), CopyStatus::Idle);
+    CopyJob job; // bound to no dialog: its notifications go nowhere
     job.requestAbort();
+    EXPECT_EQ(job.takeOutcome(), CopyStatus::Idle); // a request is no outcome, and stays
     EXPECT_EQ(job.getStatus(), CopyStatus::Abort);
-    job.storeOutcome(CopyStatus::Done);
-    job.requestAbort();
-    EXPECT_EQ(job.getStatus(), CopyStatus::Done);
-    job.storeOutcome(CopyStatus::Failed);
-    job.requestAbort();
-    EXPECT_EQ(job.getStatus(), CopyStatus::Failed);
-    job.clearStatus();
-    EXPECT_EQ(job.getStatus(), CopyStatus::Idle);
+    for (CopyStatus outcome : {CopyStatus::Done, CopyStatus::Failed}) {
+        job.reportOutcome(outcome);
+        job.requestAbort();
+        EXPECT_EQ(job.takeOutcome(), outcome);
+        EXPECT_EQ(job.takeOutcome(), CopyStatus::Idle);
+    }
 }
 
 TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)

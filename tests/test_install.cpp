@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallState.h"
+#include "app/SystemError.h"
+#include "install/DiskSpace.h"
 #include "install/InstallDialog.h"
 #include "menu/SetupMenuDialog.h"
+#include "state/InstallManifest.h"
+#include "state/PathText.h"
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/DiscSet.h"
@@ -170,7 +174,7 @@ TEST(InstallFolder, ComposedWithinTheRoomTheInstallationNeeds)
     ASSERT_TRUE(InstallDialog::composeDestination("D:\\ゲーム\\ソ", result));
     EXPECT_STREQ(result, "D:\\ゲーム\\ソ\\Velnora");
     // The longest saved-game name is 12 characters: the folder may have 246.
-    EXPECT_EQ(InstallDialog::longestInstallFolder(), 246u);
+    EXPECT_EQ(InstallManifest::longestInstallFolder(), 246u);
     std::string base = "D:\\" + std::string(235, 'b'); // + "\Velnora" = 246
     ASSERT_TRUE(InstallDialog::composeDestination(base.c_str(), result));
     EXPECT_EQ(std::string(result).size(), 246u);
@@ -180,30 +184,30 @@ TEST(InstallFolder, ComposedWithinTheRoomTheInstallationNeeds)
     EXPECT_FALSE(InstallDialog::composeDestination(huge.c_str(), result));
 
     char root[4];
-    InstallDialog::driveRootOf(root, "Q:\\DirectX8a\\sub");
+    PathText::driveRootOf(root, "Q:\\DirectX8a\\sub");
     EXPECT_STREQ(root, "Q:\\");
-    InstallDialog::driveRootOf(root, "\\\\server\\share");
+    PathText::driveRootOf(root, "\\\\server\\share");
     EXPECT_STREQ(root, "\\:\\");
 }
 
 TEST(FreeSpace, ComparesAllSixtyFourBits)
 {
-    EXPECT_TRUE(InstallDialog::hasRoomFor(812370359, 812370359));
-    EXPECT_FALSE(InstallDialog::hasRoomFor(812370358, 812370359));
-    EXPECT_TRUE(InstallDialog::hasRoomFor(1372389359, 1372389359));
-    EXPECT_FALSE(InstallDialog::hasRoomFor(1372389358, 1372389359));
-    EXPECT_TRUE(InstallDialog::hasRoomFor((1ULL << 32) + 5, 1372389359)); // low bits small
-    EXPECT_TRUE(InstallDialog::hasRoomFor(100ULL << 32, 812370359));
+    EXPECT_TRUE(DiskSpace::hasRoomFor(812370359, 812370359));
+    EXPECT_FALSE(DiskSpace::hasRoomFor(812370358, 812370359));
+    EXPECT_TRUE(DiskSpace::hasRoomFor(1372389359, 1372389359));
+    EXPECT_FALSE(DiskSpace::hasRoomFor(1372389358, 1372389359));
+    EXPECT_TRUE(DiskSpace::hasRoomFor((1ULL << 32) + 5, 1372389359)); // low bits small
+    EXPECT_TRUE(DiskSpace::hasRoomFor(100ULL << 32, 812370359));
 }
 
 TEST(CopyDialogError, NamesTheCodeWithOrWithoutASystemText)
 {
-    char text[1100];
-    InstallDialog::describeError(ERROR_RESOURCE_NAME_NOT_FOUND, text, sizeof text);
+    char text[SystemError::TextSize];
+    SystemError::describe(ERROR_RESOURCE_NAME_NOT_FOUND, "%s ( Error Code=%d )", "不明なエラーです。", text);
     std::string known = text;
     EXPECT_NE(known.find(" ( Error Code=1814 )"), std::string::npos) << known;
     EXPECT_GT(known.find(" ( Error Code="), 0u);
-    InstallDialog::describeError(0x20001234, text, sizeof text);
+    SystemError::describe(0x20001234, "%s ( Error Code=%d )", "不明なエラーです。", text);
     EXPECT_EQ(std::string(text), "不明なエラーです。 ( Error Code=536875572 )");
 }
 

@@ -2,6 +2,8 @@
 // user would, and the menu around it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/InstallState.h"
 #include "app/SystemCallSeam.h"
 #include "menu/SetupMenuDialog.h"
@@ -18,10 +20,6 @@ namespace {
 
 using Failures = std::vector<std::string>;
 using Names = std::vector<std::string>;
-
-const char Caption[] = "アンインストール";
-const char SavesQuestion[] = "セーブデータを削除しますか？";
-const char ErrorCaption[] = "アンインストールエラー";
 
 Names gameFiles(int setupType)
 {
@@ -46,7 +44,8 @@ Names saveFiles()
 // The hidden uninstall dialog of this process, if it exists.
 HWND hiddenUninstallDialog()
 {
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", Caption)) != nullptr;) {
+    for (HWND window = nullptr;
+         (window = FindWindowExA(nullptr, window, "#32770", Expected::UninstallDialog.c_str())) != nullptr;) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == GetCurrentProcessId() && !Automation::isMessageBox(window))
@@ -97,18 +96,15 @@ protected:
 
     INT_PTR runUninstall(Automation::Script script, Failures& failures)
     {
-        Automation user(std::move(script));
-        INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_UNINST_DLG", nullptr);
-        failures = user.finish();
-        return result;
+        return Automation::runModal(dialog, "IDD_UNINST_DLG", std::move(script), failures);
     }
 
-    static Automation::Script answer(int savesAnswer, const char* error = nullptr)
+    static Automation::Script answer(int savesAnswer, const ExpectedBox* error = nullptr)
     {
         return [=](Automation& a) {
-            a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, savesAnswer);
+            a.answer(Expected::DeleteSaves, savesAnswer);
             if (error != nullptr)
-                a.answerMessageBox(ErrorCaption, error, IDI_WARNING, IDOK);
+                a.answer(*error);
         };
     }
 
@@ -181,10 +177,10 @@ TEST_F(Uninstall, AnUnreadableOrUnusableRecordDeletesNothing)
     struct Case {
         const char* what;
         std::function<void()> spoil;
-        const char* message;
+        const ExpectedBox* message;
     };
-    const char* noFolder = "インストールフォルダの取得に失敗しました。";
-    const char* noType = "インストールタイプの取得に失敗しました。";
+    const ExpectedBox* noFolder = &Expected::NoInstallFolder;
+    const ExpectedBox* noType = &Expected::NoSetupType;
     // An empty or relative folder would name the current drive's root or directory.
     TestFiles::makeFolders(root + "\\cwd\\Velnora");
     TestFiles::write(root + "\\cwd\\Velnora\\TORLE.EXE", "another program's file");
@@ -220,7 +216,7 @@ TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
     install(1);
     TestRegistry::addSubkey();
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES, "レジストリの削除に失敗しました。"), failures), 2);
+    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::RecordNotDeleted), failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), Names{});
     EXPECT_EQ(present(saveFiles()), saveFiles());
@@ -251,11 +247,11 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
         HeldWorker::hold();
         install(1);
         INT_PTR result = runUninstall([](Automation& a) {
-            a.waitForMessageBox(Caption);
+            a.waitFor(Expected::DeleteSaves);
             HWND hidden = hiddenUninstallDialog();
             a.check(hidden != nullptr && !IsWindowVisible(hidden), "the dialog showed before the question");
-            a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDNO);
-            HWND shown = a.waitForDialog(Caption);
+            a.answer(Expected::DeleteSaves, IDNO);
+            HWND shown = a.waitForDialog(Expected::UninstallDialog.c_str());
             PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
             PostMessageA(shown, WM_KEYDOWN, VK_ESCAPE, 0);
             PostMessageA(shown, WM_COMMAND, IDOK, 0);
@@ -276,10 +272,31 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
     install(1);
     SystemCallSeam::active().createThread = failingCreateThread;
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES, "アンインストールを開始できませんでした。"), failures), 2);
+    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::CannotStartUninstall), failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), gameFiles(1));
     EXPECT_TRUE(TestRegistry::keyExists());
+}
+
+TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
+{
+    // WM_USER is also the dialog manager's DM_GETDEFID: more of them while the error box
+    // is up must not open another box.
+    install(1);
+    TestRegistry::remove("Current");
+    Failures failures;
+    INT_PTR result = runUninstall([](Automation& a) {
+        a.answer(Expected::DeleteSaves, IDYES);
+        a.waitFor(Expected::NoInstallFolder);
+        for (int i = 0; i < 3; ++i)
+            PostMessageA(hiddenUninstallDialog(), WM_USER, 0, 0);
+        Sleep(300);
+        std::vector<HWND> open = a.visibleDialogs();
+        a.check(std::count_if(open.begin(), open.end(), Automation::isMessageBox) == 1, "more than one box");
+        a.answer(Expected::NoInstallFolder);
+    }, failures);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(failures, Failures{});
 }
 
 TEST_F(Uninstall, TheLongestInstallFolderGoesCompletelyAndLongerSavePathsAreSkipped)
@@ -310,18 +327,17 @@ TEST_F(UninstallFromMenu, NoToTheConfirmationDoesNothingAndReadsNothing)
     install(0);
     SetupMenuDialog menu;
     Failures failures;
-    Automation user([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         TestRegistry::clear(); // would relabel the menu if it were read again
         a.click(window, IDC_INSTALL);
-        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDNO);
+        a.answer(Expected::ConfirmUninstall, IDNO);
         Sleep(200);
         a.check(a.visibleDialogs().size() == 1, "something opened");
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu relabelled itself");
+        a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "the menu relabelled itself");
         a.click(window, IDCANCEL);
-    });
-    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
-    EXPECT_EQ(user.finish(), Failures{});
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
 }
 
@@ -329,19 +345,18 @@ TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAga
 {
     install(0);
     SetupMenuDialog menu;
-    Automation user([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    Failures failures;
+    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_INSTALL);
-        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
-        a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDNO);
-        a.answerMessageBox("アンインストールの終了", "正常にアンインストールしました。", IDI_INFORMATION, IDOK);
-        a.waitUntil([&] { return Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ"; });
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
+        a.answer(Expected::ConfirmUninstall, IDYES);
+        a.answer(Expected::DeleteSaves, IDNO);
+        a.answer(Expected::Uninstalled);
+        a.expectText(window, IDC_INSTALL, Expected::InstallLabel);
         a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
         a.click(window, IDCANCEL);
-    });
-    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
-    EXPECT_EQ(user.finish(), Failures{});
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(0)), Names{});
     EXPECT_EQ(present(saveFiles()), saveFiles());
 }
@@ -351,20 +366,20 @@ TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheReco
     install(0);
     TestRegistry::remove("Current");
     SetupMenuDialog menu;
-    Automation user([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    Failures failures;
+    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_INSTALL);
-        a.answerMessageBox(Caption, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
-        a.answerMessageBox(Caption, SavesQuestion, IDI_QUESTION, IDYES);
-        a.answerMessageBox(ErrorCaption, "インストールフォルダの取得に失敗しました。", IDI_WARNING, IDOK);
+        a.answer(Expected::ConfirmUninstall, IDYES);
+        a.answer(Expected::DeleteSaves, IDYES);
+        a.answer(Expected::NoInstallFolder);
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu offers installation");
+        a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "the menu offers installation");
         a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)) != FALSE, "Play is disabled");
         a.click(window, IDCANCEL);
-    });
-    menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
-    EXPECT_EQ(user.finish(), Failures{});
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
     EXPECT_TRUE(TestRegistry::keyExists());
 }

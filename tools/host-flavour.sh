@@ -6,7 +6,7 @@
 [ $# -eq 0 ] || { echo "usage: tools/host-flavour.sh" >&2; exit 2; }
 if [ -n "${VELNORA_FLAVOUR:-}" ]; then
   echo "$VELNORA_FLAVOUR"
-elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+elif . "$(dirname "$0")/wine.env" 2>/dev/null && "$WINE_LOADER_32" --version >/dev/null 2>&1; then
   echo i686
 else
   echo x64

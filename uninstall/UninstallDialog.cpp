@@ -1,5 +1,4 @@
-// The uninstall dialog: asks about the saved games, shows a note while the worker
-// removes the game, and reports what went wrong.
+// The uninstall dialog's handlers: the saved-games question, the worker's start and its report.
 #include "UninstallDialog.h"
 
 #include "../app/SystemCallSeam.h"
@@ -31,18 +30,19 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
 // The question comes while the dialog is still hidden; it shows once its loop runs.
 void UninstallDialog::onInitDialog()
 {
-    deleteSaves = MessageBoxA(hwnd, UninstallText::DeleteSavesQuestion, UninstallText::Caption,
-                              MB_YESNO | MB_ICONQUESTION) == IDYES
+    deleteSaves = say(UninstallText::DeleteSavesQuestion, UninstallText::Caption,
+                      MB_YESNO | MB_ICONQUESTION) == IDYES
                       ? 1
                       : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
     workerThread = SystemCallSeam::active().createThread(nullptr, 0, UninstallWorker::threadMain,
-                                                          this, 0, nullptr);
+                                                         this, 0, nullptr);
     centreOnScreen(hwnd);
     if (workerThread == nullptr)
         fail(UninstallText::CannotStart); // no worker, so no report would ever come
 }
 
+// The notification is sent, so the dialog has taken the result when it returns.
 void UninstallDialog::report(UninstallResult outcome, const char* leftPath)
 {
     if (!PathText::copy(fileLeft, sizeof fileLeft, leftPath))
@@ -51,12 +51,17 @@ void UninstallDialog::report(UninstallResult outcome, const char* leftPath)
     SendMessageA(hwnd, WM_USER, 0, 0);
 }
 
-// WM_USER is also the dialog manager's DM_GETDEFID: while the worker runs it does
-// nothing, and the report is taken once, so a second WM_USER during an error box
-// cannot open another.
+UninstallResult UninstallDialog::takeResult()
+{
+    LONG running = static_cast<LONG>(UninstallResult::Running);
+    return static_cast<UninstallResult>(result.exchange(running));
+}
+
+// WM_USER is also the dialog manager's DM_GETDEFID: the result is taken once, so a
+// second WM_USER, or one while an error box is up, does nothing.
 void UninstallDialog::onWorkerDone()
 {
-    switch (static_cast<UninstallResult>(result.exchange(static_cast<LONG>(UninstallResult::Running)))) {
+    switch (takeResult()) {
     case UninstallResult::NoSetupType:
         fail(UninstallText::NoSetupType);
         break;
@@ -73,7 +78,7 @@ void UninstallDialog::onWorkerDone()
         break;
     }
     case UninstallResult::Finished:
-        EndDialog(hwnd, 1);
+        EndDialog(hwnd, Completed);
         break;
     default:
         break;
@@ -90,6 +95,5 @@ void UninstallDialog::onDestroy()
 
 void UninstallDialog::fail(const char* text)
 {
-    MessageBoxA(hwnd, text, UninstallText::ErrorCaption, MB_ICONWARNING);
-    EndDialog(hwnd, 2);
+    endWithWarning(text, UninstallText::ErrorCaption);
 }

@@ -1,5 +1,4 @@
-// The uninstall dialog: asks about the saved games, shows a note while the worker
-// removes the game, and reports what went wrong.
+// The uninstall dialog: the saved-games question, a note while the worker works, its errors.
 #pragma once
 #include <windows.h>
 
@@ -23,6 +22,7 @@ public:
 
 private:
     void onInitDialog();
+    UninstallResult takeResult();
     void onWorkerDone();
     void onDestroy();
     void fail(const char* text);

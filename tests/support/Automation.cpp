@@ -5,6 +5,8 @@
 #include <cstring>
 #include <shlobj.h>
 
+#include "app/DialogBase.h"
+
 namespace {
 
 const int MessageBoxIcon = 1088;
@@ -85,6 +87,15 @@ std::vector<std::string> Automation::finish()
         thread = nullptr;
     }
     return failures;
+}
+
+INT_PTR Automation::runModal(DialogBase& dialog, const char* templateName, Script script,
+                             std::vector<std::string>& failures)
+{
+    Automation user(std::move(script));
+    INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), templateName, nullptr);
+    failures = user.finish();
+    return result;
 }
 
 // In this process the test's main thread waits in a modal dialog: whatever the script
@@ -188,6 +199,23 @@ void Automation::answerMessageBox(const char* caption, const char* text, LPCSTR 
     check(iconRight, std::string("message box \"") + caption + "\" has another icon");
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     waitGone(box);
+}
+
+void Automation::answer(const ExpectedBox& box, int button)
+{
+    answerMessageBox(box.caption.c_str(), box.text.c_str(), box.icon, button);
+}
+
+HWND Automation::waitFor(const ExpectedBox& box, DWORD timeout)
+{
+    return waitForMessage(box.caption.c_str(), box.text.c_str(), timeout);
+}
+
+void Automation::expectText(HWND dialog, int id, const std::string& text)
+{
+    if (!waitUntil([&] { return itemText(dialog, id) == text; }))
+        fail("control " + std::to_string(id) + " reads \"" + itemText(dialog, id) + "\", expected \"" +
+             text + "\"");
 }
 
 void Automation::answerFolderPicker(const char* path)

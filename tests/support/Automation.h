@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedText.h"
+
+class DialogBase;
+
 class Automation {
 public:
     using Script = std::function<void(Automation&)>;
@@ -23,6 +27,11 @@ public:
     // Waits for the script to end; returns what went wrong, empty when nothing did.
     std::vector<std::string> finish();
 
+    // Runs the dialog on this thread, as the program does, while the script drives it;
+    // its result, and in failures what went wrong.
+    static INT_PTR runModal(DialogBase& dialog, const char* templateName, Script script,
+                            std::vector<std::string>& failures);
+
     // --- for scripts ---
     // A visible dialog with this caption that has the control (0: any dialog that is
     // not a message box).
@@ -32,6 +41,10 @@ public:
     HWND waitForMessage(const char* caption, const char* text, DWORD timeout = DefaultTimeout);
     // Checks text and icon (IDI_WARNING...), then presses the button (IDOK, IDYES...).
     void answerMessageBox(const char* caption, const char* text, LPCSTR icon, int button);
+    void answer(const ExpectedBox& box, int button = IDOK);
+    HWND waitFor(const ExpectedBox& box, DWORD timeout = DefaultTimeout);
+    // Waits until the dialog's control reads text; a failure when it never does.
+    void expectText(HWND dialog, int id, const std::string& text);
     // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
     void answerFolderPicker(const char* path);
     // Presses a button of a dialog; a hidden or disabled button counts as a failure.

@@ -1,6 +1,7 @@
 // Three game discs for the tests, inserted into the CD-ROM drive Q: by moving files.
 #include "DiscSet.h"
 
+#include "Automation.h"
 #include "TestFiles.h"
 
 namespace {
@@ -143,4 +144,12 @@ void DiscSet::moveAll(const std::string& from, const std::string& to)
             MoveFileA((source + name).c_str(), (target + name).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
+}
+
+void DiscSet::insertWhenAsked(Automation& a, int disc)
+{
+    if (a.waitForMessageBox(Expected::discPrompt(disc).caption.c_str()) == nullptr)
+        return;
+    insert(disc);
+    a.answer(Expected::discPrompt(disc));
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class Automation;
+
 class DiscSet {
 public:
     // Builds the discs under folder: markers and every listed file, with deterministic
@@ -21,6 +23,8 @@ public:
     void insert(int disc);
     // Puts every disc's marker and files into Q: at once: a run without disc changes.
     void insertEvery();
+    // Answers the copy's request for the disc as a player does: puts it in, then OK.
+    void insertWhenAsked(Automation& a, int disc);
     int inserted() const { return current; }
     std::string discFolder(int disc) const;
     // Where a disc's file lies now (on the drive or in its folder).
