@@ -9,30 +9,18 @@
 #include <map>
 
 #include "app/InstallState.h"
-#include "install/CopyDialog.h"
 #include "app/SystemCallSeam.h"
+#include "install/CopyDialog.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
 #include "support/Automation.h"
-#include "support/DiscSet.h"
+#include "support/FolderTest.h"
 #include "support/TestFiles.h"
-#include "support/TestRegistry.h"
 
 namespace {
 
 using Failures = std::vector<std::string>;
 using Sizes = std::map<std::string, DWORD>;
-
-const char CopyCaption[] = "インストール中";
-const char ErrorCaption[] = "インストールエラー";
-const char CopyFailed[] = "ファイルのコピーに失敗しました。";
-const char RegistryFailed[] = "レジストリの設定に失敗しました。";
-const char DiscCaption[] = "ディスクの交換";
-
-std::string discPrompt(int disc)
-{
-    return "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
-}
 
 std::vector<std::string> filesOf(std::initializer_list<int> discs)
 {
@@ -57,25 +45,14 @@ bool sameTime(const FILETIME& a, const FILETIME& b)
     return CompareFileTime(&a, &b) == 0;
 }
 
-class Copy : public RegistryTest {
+class Copy : public FolderTest {
 protected:
+    Copy() : FolderTest("D:\\copytest") {}
     void SetUp() override
     {
-        RegistryTest::SetUp();
-        TestFiles::removeTree(root);
+        FolderTest::SetUp();
         TestFiles::makeFolders(install);
-        SystemCallSeam::active() = SystemCallSeam();
     }
-
-    void TearDown() override
-    {
-        SystemCallSeam::active() = SystemCallSeam();
-        discs.reset();
-        TestFiles::removeTree(root);
-        RegistryTest::TearDown();
-    }
-
-    void makeDiscs(const Sizes& sizes = {}) { discs.reset(new DiscSet(root + "\\discs", sizes)); }
 
     INT_PTR runCopy(std::int32_t type, Automation::Script script, Failures& failures,
                     const std::string& folder = "")
@@ -84,31 +61,16 @@ protected:
         job.setSetupType(type);
         job.setInstallFolder((folder.empty() ? install : folder).c_str());
         job.setSourceRoot(TestFiles::CdromRoot);
-        Automation user(std::move(script));
-        INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_COPY_DLG", nullptr);
-        failures = user.finish();
-        return result;
+        return Automation::runModal(dialog, "IDD_COPY_DLG", std::move(script), failures);
     }
 
     // Runs a copy that must end with the copy failure message and result 2.
     void expectFailedCopy(const std::string& folder = "")
     {
         Failures failures;
-        INT_PTR result = runCopy(0, [](Automation& a) {
-            a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-        }, failures, folder);
+        INT_PTR result = runCopy(0, [](Automation& a) { a.answer(Expected::CopyFailed); }, failures, folder);
         EXPECT_EQ(result, 2);
         EXPECT_EQ(failures, Failures{});
-    }
-
-    // Answers the disc prompt by putting that disc into the drive.
-    void swapDisc(Automation& a, int disc)
-    {
-        HWND box = a.waitForMessageBox(DiscCaption);
-        if (box == nullptr)
-            return;
-        discs->insert(disc);
-        a.answerMessageBox(DiscCaption, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
     }
 
     std::vector<std::string> installedFiles(const std::string& folder = "")
@@ -140,9 +102,7 @@ protected:
         return total;
     }
 
-    std::string root = "D:\\copytest";
-    std::string install = "D:\\copytest\\Velnora";
-    std::unique_ptr<DiscSet> discs;
+    std::string install = root + "\\Velnora";
     InstallState state;
     CopyDialog dialog{&state};
 };
@@ -155,21 +115,20 @@ TEST_F(Copy, StandardTypeCopiesDiscsOneAndTwoAndRecordsTheInstallation)
     TestFiles::write(discs->discFolder(2) + "\\VO2.ARC", "not on this disc's list");
     discs->insert(1);
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         a.check(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETRANGE, FALSE, 0) == 791398839,
                 "overall range");
-        a.waitForMessageBox(DiscCaption);
+        a.waitFor(Expected::discPrompt(2));
         // Disc 1 is done: the bars stand at its bytes and at the size of its last file.
         a.check(static_cast<DWORD>(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETPOS, 0, 0)) ==
                     bytesOf(filesOf({1})), "overall position after disc 1");
         a.check(static_cast<DWORD>(SendMessageA(GetDlgItem(copy, IDC_FILE_BAR), PBM_GETRANGE, FALSE, 0)) ==
                     discs->sizeOf("TBLSTR.ARC"), "file range");
         a.check(Automation::itemText(copy, IDC_FILE_NAME) == "TBLSTR.ARC", "file name label");
-        swapDisc(a, 2);
+        discs->insertWhenAsked(a, 2);
         a.check(a.waitGone(copy), "the dialog stayed");
-    }, failures);
-    EXPECT_EQ(result, 1);
+    }, failures), 1);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1, 2}));
     EXPECT_EQ(installedFiles().size(), 12u);
@@ -192,14 +151,13 @@ TEST_F(Copy, MaximumTypeCopiesAllThreeDiscs)
     makeDiscs();
     discs->insert(1);
     Failures failures;
-    INT_PTR result = runCopy(1, [&](Automation& a) {
-        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+    EXPECT_EQ(runCopy(1, [&](Automation& a) {
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         a.check(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETRANGE, FALSE, 0) == 1351417839,
                 "overall range");
-        swapDisc(a, 2);
-        swapDisc(a, 3);
-    }, failures);
-    EXPECT_EQ(result, 1);
+        discs->insertWhenAsked(a, 2);
+        discs->insertWhenAsked(a, 3);
+    }, failures), 1);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1, 2, 3}));
     expectFaithfulCopies(filesOf({1, 2, 3}));
@@ -213,19 +171,17 @@ TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
     makeDiscs({{"SCR.ARC", 24u << 20}});
     discs->insert(1);
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
-        a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "SCR.ARC"; });
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
+        a.expectText(copy, IDC_FILE_NAME, "SCR.ARC");
         a.check(MoveFileA("Q:\\DISK1", "D:\\copytest\\DISK1.out") != FALSE, "could not take disc 1 out");
-        HWND box = a.waitForMessageBox(DiscCaption);
-        a.check(box != nullptr && Automation::itemText(box, 0xFFFF) == discPrompt(1), "prompt for disc 1");
+        a.waitFor(Expected::discPrompt(1));
         a.check(TestFiles::sizeOf(install + "\\SCR.ARC") == (24u << 20), "SCR.ARC is not complete");
         a.check(!TestFiles::exists(install + "\\CG_.ARC"), "the next file was copied without the disc");
         MoveFileA("D:\\copytest\\DISK1.out", "Q:\\DISK1");
-        a.answerMessageBox(DiscCaption, discPrompt(1).c_str(), IDI_WARNING, IDOK);
-        swapDisc(a, 2);
-    }, failures);
-    EXPECT_EQ(result, 1);
+        a.answer(Expected::discPrompt(1));
+        discs->insertWhenAsked(a, 2);
+    }, failures), 1);
     EXPECT_EQ(failures, Failures{});
     expectFaithfulCopies(filesOf({1, 2}));
 }
@@ -235,11 +191,10 @@ TEST_F(Copy, CancelInTheDiscPromptFailsAndKeepsWhatWasCopied)
     makeDiscs();
     discs->insert(1);
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(DiscCaption, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
+        a.answer(Expected::discPrompt(2), IDCANCEL);
+        a.answer(Expected::CopyFailed);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1}));
     EXPECT_FALSE(TestRegistry::keyExists());
@@ -294,17 +249,16 @@ TEST_F(Copy, CancelDuringALargeFileStopsAndDeletesEveryListedFile)
     makeDiscs({{"CG_.ARC", large}});
     discs->insert(1);
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         a.waitUntil([&] {
             return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC" &&
                    SendMessageA(GetDlgItem(copy, IDC_FILE_BAR), PBM_GETPOS, 0, 0) > 0;
         });
         a.click(copy, IDCANCEL);
         a.click(copy, IDCANCEL); // a second press changes nothing
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
+        a.answer(Expected::CopyFailed);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_LT(state.job().filePosition(), large);
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
@@ -317,11 +271,10 @@ TEST_F(Copy, ARegistryWriteFailureDeletesTheCopiedFiles)
     discs->insert(1);
     TestRegistry::denyWrites();
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
-        swapDisc(a, 2);
-        a.answerMessageBox(ErrorCaption, RegistryFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
+        discs->insertWhenAsked(a, 2);
+        a.answer(Expected::RegistryFailed);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -456,18 +409,17 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
     SystemCallSeam::active().readFile = cancellingFailingRead;
     std::vector<std::string> leftWhenFailed;
     Failures failures;
-    INT_PTR result = runCopy(0, [&](Automation& a) {
+    EXPECT_EQ(runCopy(0, [&](Automation& a) {
         for (DWORD start = GetTickCount(); GetTickCount() - start < Automation::DefaultTimeout;) {
             if (state.job().getStatus() == CopyStatus::Failed) {
                 leftWhenFailed = installedFiles();
                 break;
             }
-            if (FindWindowA("#32770", ErrorCaption) != nullptr)
+            if (FindWindowA("#32770", Expected::CopyFailed.caption.c_str()) != nullptr)
                 break;
         }
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 2);
+        a.answer(Expected::CopyFailed);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(leftWhenFailed, std::vector<std::string>{});
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
@@ -485,9 +437,7 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     SystemCallSeam::active().readFile = watchingRead;
     TestRegistry::denyWrites();
     Failures failures;
-    EXPECT_EQ(runCopy(0, [](Automation& a) {
-        a.answerMessageBox(ErrorCaption, RegistryFailed, IDI_WARNING, IDOK);
-    }, failures), 2);
+    EXPECT_EQ(runCopy(0, [](Automation& a) { a.answer(Expected::RegistryFailed); }, failures), 2);
     EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
 
     TestRegistry::clear();
@@ -529,13 +479,13 @@ TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
     discs->insert(1);
     Failures failures;
     ASSERT_EQ(runCopy(0, [&](Automation& a) {
-        a.answerMessageBox(DiscCaption, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::discPrompt(2), IDCANCEL);
+        a.answer(Expected::CopyFailed);
     }, failures), 2);
     DWORD handlesAfter[2] = {};
     for (int attempt = 0; attempt < 2; ++attempt) {
         discs->insert(1);
-        EXPECT_EQ(runCopy(0, [&](Automation& a) { swapDisc(a, 2); }, failures), 1);
+        EXPECT_EQ(runCopy(0, [&](Automation& a) { discs->insertWhenAsked(a, 2); }, failures), 1);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(state.job().getStatus(), CopyStatus::Idle);
         EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));

@@ -6,7 +6,7 @@
 
 #include "res/resource.h"
 #include "support/Automation.h"
-#include "support/DiscSet.h"
+#include "support/FolderTest.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
@@ -81,23 +81,6 @@ using EndToEnd = RegistryTest;
 
 namespace {
 
-const char Menu[] = "Velnora";
-const char InstallCaption[] = "インストール";
-const char CopyCaption[] = "インストール中";
-const char DiscChange[] = "ディスクの交換";
-const char DiscRequest[] = "ディスクの要求";
-const char ErrorCaption[] = "インストールエラー";
-const char CopyFailed[] = "ファイルのコピーに失敗しました。";
-const char CreateCaption[] = "ディレクトリ作成";
-const char CreateQuestion[] = "指定されたディレクトリは存在しません。ディレクトリを作成しますか？";
-const char Disc1Back[] = "ＣＤ－ＲＯＭの中のディスクをディスク１に交換してください。";
-const char Uninstall[] = "アンインストール";
-
-std::string discPrompt(int disc)
-{
-    return "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
-}
-
 int threadsOf(DWORD processId)
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -117,57 +100,41 @@ DWORD handlesOf(const SetupProcess& setup)
     return count;
 }
 
-const std::vector<std::string> Disc1 = {"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC",
-                                        "MID.ARC", "WAV.ARC", "VO1.ARC", "TBLSTR.ARC"};
-const std::vector<std::string> Disc2 = {"SP_.ARC", "BG_.ARC", "VO3.ARC"};
-
 } // namespace
 
 // A user with three discs, a hard disk D: and the game's default folder C:\Velnora.
-class Journey : public RegistryTest {
+class Journey : public FolderTest {
 protected:
+    Journey() : FolderTest("D:\\e2e") {}
     void SetUp() override
     {
-        RegistryTest::SetUp();
-        TestFiles::removeTree(root);
+        FolderTest::SetUp();
         TestFiles::removeTree(folder);
-        TestFiles::makeFolders(root);
-        logPath = root + "\\standin.log";
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
     }
     void TearDown() override
     {
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
-        discs.reset();
-        TestFiles::removeTree(root);
+        FolderTest::TearDown();
         TestFiles::removeTree(folder);
-        RegistryTest::TearDown();
     }
 
     void makeDiscs(const std::map<std::string, DWORD>& sizes = {})
     {
-        discs.reset(new DiscSet(root + "\\discs", sizes));
+        FolderTest::makeDiscs(sizes);
         // TORLE.EXE on disc 1 is a program that can really be started.
         CopyFileA((TestFiles::exeFolder() + "standin.exe").c_str(),
                   (discs->discFolder(1) + "\\TORLE.EXE").c_str(), FALSE);
-    }
-
-    void swapDisc(Automation& a, int disc)
-    {
-        if (a.waitForMessageBox(DiscChange) == nullptr)
-            return;
-        discs->insert(disc);
-        a.answerMessageBox(DiscChange, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
     }
 
     // From the menu to a running copy into the default folder; returns the install dialog.
     static HWND startInstalling(Automation& a, HWND menu, bool folderExists = false)
     {
         a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(install, IDOK);
         if (!folderExists)
-            a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
+            a.answer(Expected::CreateFolder, IDYES);
         return install;
     }
 
@@ -175,69 +142,65 @@ protected:
     void installFromDisc(Automation& a, HWND menu, bool folderExists = false)
     {
         HWND install = startInstalling(a, menu, folderExists);
-        swapDisc(a, 2);
-        a.waitForMessage(DiscChange, Disc1Back); // disc 2 is copied: now it may come out
-        discs->insert(1);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
-        a.answerMessageBox("インストールの終了", "正常にインストールしました。", IDI_INFORMATION, IDOK);
+        discs->completeStandardCopy(a);
         a.waitGone(install);
-        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+        a.expectText(menu, IDC_INSTALL, Expected::UninstallLabel);
     }
 
-    static void startUninstall(Automation& a, HWND menu, int deleteSaves)
+    static void uninstall(Automation& a, HWND menu, int deleteSaves)
     {
-        a.click(menu, IDC_INSTALL);
-        a.answerMessageBox(Uninstall, "ゲームを削除します。よろしいですか？", IDI_QUESTION, IDYES);
-        a.answerMessageBox(Uninstall, "セーブデータを削除しますか？", IDI_QUESTION, deleteSaves);
-    }
-
-    void uninstall(Automation& a, HWND menu, int deleteSaves)
-    {
-        startUninstall(a, menu, deleteSaves);
-        a.answerMessageBox("アンインストールの終了", "正常にアンインストールしました。", IDI_INFORMATION, IDOK);
-        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ"; });
+        a.startUninstall(menu, deleteSaves);
+        a.answer(Expected::Uninstalled);
+        a.expectText(menu, IDC_INSTALL, Expected::InstallLabel);
     }
 
     std::vector<std::string> installed()
     {
         std::vector<std::string> present;
-        for (const auto* disc : {&Disc1, &Disc2})
-            for (const std::string& name : *disc)
+        for (int disc = 1; disc <= 3; ++disc)
+            for (const std::string& name : DiscSet::files(disc))
                 if (TestFiles::exists(folder + "\\" + name))
                     present.push_back(name);
-        if (TestFiles::exists(folder + "\\VO2.ARC"))
-            present.push_back("VO2.ARC");
         return present;
     }
 
-    std::string root = "D:\\e2e";
+    // setup.exe started from the folder; the script gets its menu. The run must end
+    // without a failure, and the program with 0.
+    void runSetup(const std::string& from, const std::function<void(Automation&, HWND)>& script)
+    {
+        SetupProcess setup(from);
+        ASSERT_TRUE(setup.started);
+        running = &setup;
+        Automation user([&](Automation& a) {
+            script(a, a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000));
+        }, setup.id());
+        EXPECT_EQ(user.finish(), Failures{});
+        EXPECT_EQ(setup.waitForExit(), 0);
+        running = nullptr;
+    }
+
     std::string folder = "C:\\Velnora";
-    std::string logPath;
-    std::unique_ptr<DiscSet> discs;
+    std::string logPath = root + "\\standin.log";
+    SetupProcess* running = nullptr;
 };
 
 TEST_F(Journey, StandardInstallationFromDiscOneThenPlay)
 {
     makeDiscs();
     discs->insert(1);
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
     int threadsAtMenu = 0, threadsAfterInstall = 0;
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
-        threadsAtMenu = threadsOf(setup.id());
+    runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
+        threadsAtMenu = threadsOf(running->id());
         installFromDisc(a, menu);
         Sleep(300);
-        threadsAfterInstall = threadsOf(setup.id());
-        a.check(IsWindowEnabled(GetDlgItem(menu, IDC_PLAY)) != FALSE, "Play is disabled");
+        threadsAfterInstall = threadsOf(running->id());
+        a.expectMenu(menu, true);
         a.click(menu, IDC_PLAY);
         a.waitGone(menu);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
+    });
     EXPECT_EQ(threadsAfterInstall, threadsAtMenu); // the copy worker has ended
-    std::vector<std::string> expected = Disc1;
-    expected.insert(expected.end(), Disc2.begin(), Disc2.end());
+    std::vector<std::string> expected = DiscSet::files(1);
+    expected.insert(expected.end(), DiscSet::files(2).begin(), DiscSet::files(2).end());
     EXPECT_EQ(installed(), expected);
     DWORD type;
     std::string bytes;
@@ -254,30 +217,25 @@ TEST_F(Journey, MaximumInstallationFromTheHardDiskWithAllThreeDiscs)
 {
     makeDiscs();
     discs->insert(2); // the wrong disc at first
-    SetupProcess setup(root);
-    ASSERT_TRUE(setup.started);
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+    runSetup(root, [&](Automation& a, HWND menu) {
         a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(install, IDC_MAXIMUM);
         a.click(install, IDOK);
-        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１を入れてください。", IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\");
-        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１が入っていません。", IDI_WARNING, IDOK);
+        a.answer(Expected::Disc1Missing);
         discs->insert(1);
         a.click(install, IDOK);
-        a.answerMessageBox(DiscRequest, "ＣＤ－ＲＯＭドライブにディスク１を入れてください。", IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\");
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
-        swapDisc(a, 2);
-        swapDisc(a, 3);
-        a.answerMessageBox("インストールの終了", "正常にインストールしました。", IDI_INFORMATION, IDOK);
-        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+        a.answer(Expected::CreateFolder, IDYES);
+        discs->insertWhenAsked(a, 2);
+        discs->insertWhenAsked(a, 3);
+        a.answer(Expected::Installed);
+        a.expectText(menu, IDC_INSTALL, Expected::UninstallLabel);
         a.click(menu, IDCANCEL);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
+    });
     EXPECT_EQ(installed().size(), 13u);
     DWORD type;
     std::string bytes;
@@ -289,13 +247,10 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
 {
     makeDiscs();
     discs->insert(1);
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
     DWORD handlesAfterFirst = 0, handlesAfterSecond = 0;
     int threadsAtMenu = 0, threadsAfterUninstall = 0;
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
-        threadsAtMenu = threadsOf(setup.id());
+    runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
+        threadsAtMenu = threadsOf(running->id());
         installFromDisc(a, menu);
         TestFiles::write(folder + "\\SAVE0001.DAT", "a saved game");
         TestFiles::write(folder + "\\ENV.INI", "settings");
@@ -303,7 +258,7 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         a.check(TestFiles::exists(folder + "\\SAVE0001.DAT") && TestFiles::exists(folder + "\\ENV.INI"),
                 "the saves went");
         a.check(TestFiles::isDirectory(folder), "the folder went");
-        handlesAfterFirst = handlesOf(setup);
+        handlesAfterFirst = handlesOf(*running);
 
         installFromDisc(a, menu, true); // the kept saves keep the folder
         // A game file that another program holds open: the uninstall names it and keeps
@@ -311,15 +266,11 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         HANDLE held = CreateFileA((folder + "\\VO1.ARC").c_str(), GENERIC_READ, 0, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
         a.check(held != INVALID_HANDLE_VALUE, "VO1.ARC could not be held open");
-        startUninstall(a, menu, IDYES);
-        a.answerMessageBox("アンインストールエラー",
-                           "次のファイルを削除できませんでした。\nC:\\Velnora\\VO1.ARC\n\n"
-                           "このファイルを使っているプログラムを終了してから、"
-                           "もう一度アンインストールしてください。",
-                           IDI_WARNING, IDOK);
+        a.startUninstall(menu, IDYES);
+        a.answer(Expected::fileLeft("C:\\Velnora\\VO1.ARC"));
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
-        a.check(Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "the menu offers installation");
+        a.check(Automation::itemText(menu, IDC_INSTALL) == Expected::UninstallLabel, "the menu offers installation");
         a.check(TestRegistry::keyExists() && TestFiles::exists(folder + "\\SAVE0001.DAT"),
                 "the record or the saves went");
         a.check(installed() == std::vector<std::string>{"VO1.ARC"}, "other game files stayed");
@@ -327,12 +278,10 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         uninstall(a, menu, IDYES);
         a.check(!TestFiles::exists(folder), "the folder stayed");
         Sleep(300);
-        threadsAfterUninstall = threadsOf(setup.id());
-        handlesAfterSecond = handlesOf(setup);
+        threadsAfterUninstall = threadsOf(running->id());
+        handlesAfterSecond = handlesOf(*running);
         a.click(menu, IDCANCEL);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
+    });
     EXPECT_FALSE(TestRegistry::keyExists());
     EXPECT_EQ(threadsAfterUninstall, threadsAtMenu);
     EXPECT_EQ(handlesAfterSecond, handlesAfterFirst); // a second round leaves nothing more open
@@ -342,22 +291,17 @@ TEST_F(Journey, CancelDuringTheCopyLeavesNothingInstalled)
 {
     makeDiscs({{"CG_.ARC", 48u << 20}});
     discs->insert(1);
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+    runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
         HWND install = startInstalling(a, menu);
-        HWND copy = a.waitForDialog(CopyCaption, IDC_FILE_BAR);
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "CG_.ARC"; });
         a.click(copy, IDCANCEL);
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::CopyFailed);
         a.click(install, IDCANCEL);
         a.waitGone(install);
-        a.check(Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "the menu offers no installation");
+        a.check(Automation::itemText(menu, IDC_INSTALL) == Expected::InstallLabel, "the menu offers no installation");
         a.click(menu, IDCANCEL);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
+    });
     EXPECT_EQ(installed(), std::vector<std::string>{});
     EXPECT_FALSE(TestRegistry::keyExists());
 }
@@ -366,20 +310,15 @@ TEST_F(Journey, RefusingTheSecondDiscKeepsTheFirstDiscsFiles)
 {
     makeDiscs();
     discs->insert(1);
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+    runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
         HWND install = startInstalling(a, menu);
-        a.answerMessageBox(DiscChange, discPrompt(2).c_str(), IDI_WARNING, IDCANCEL);
-        a.answerMessageBox(ErrorCaption, CopyFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::discPrompt(2), IDCANCEL);
+        a.answer(Expected::CopyFailed);
         a.click(install, IDCANCEL);
         a.waitGone(install);
         a.click(menu, IDCANCEL);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
-    EXPECT_EQ(installed(), Disc1);
+    });
+    EXPECT_EQ(installed(), DiscSet::files(1));
     EXPECT_FALSE(TestRegistry::keyExists());
 }
 
@@ -388,8 +327,8 @@ TEST_F(EndToEnd, TheMenuOpensFromTheDiscAndCancelEndsWithZero)
     SetupProcess setup(TestFiles::CdromRoot);
     ASSERT_TRUE(setup.started);
     Automation user([](Automation& a) {
-        HWND menu = a.waitForDialog("Velnora", IDC_INSTALL, 60000);
-        a.check(Automation::itemText(menu, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
+        HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
+        a.check(Automation::itemText(menu, IDC_INSTALL) == Expected::InstallLabel, "install label");
         a.click(menu, IDCANCEL);
     }, setup.id());
     EXPECT_EQ(user.finish(), Failures{});
@@ -401,7 +340,7 @@ TEST_F(EndToEnd, ASecondStartEndsSilentlyAndLeavesTheFirstAlone)
     SetupProcess first(TestFiles::CdromRoot);
     ASSERT_TRUE(first.started);
     HWND menu = nullptr;
-    Automation waitForMenu([&](Automation& a) { menu = a.waitForDialog("Velnora", IDC_INSTALL, 60000); },
+    Automation waitForMenu([&](Automation& a) { menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000); },
                            first.id());
     ASSERT_EQ(waitForMenu.finish(), Failures{});
 
@@ -443,8 +382,8 @@ TEST_F(Journey, OnANonJapaneseSystemTheMenuAndTheUninstallReadInJapanese)
     CreateDirectoryW(parent.c_str(), nullptr);
     CreateDirectoryW(folder.c_str(), nullptr);
     std::vector<std::wstring> files = {L"ENV.INI", L"SAVE0001.DAT"};
-    for (const auto* disc : {&Disc1, &Disc2})
-        for (const std::string& name : *disc)
+    for (int disc = 1; disc <= 2; ++disc)
+        for (const std::string& name : DiscSet::files(disc))
             files.emplace_back(name.begin(), name.end());
     for (const std::wstring& name : files)
         CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
@@ -457,19 +396,13 @@ TEST_F(Journey, OnANonJapaneseSystemTheMenuAndTheUninstallReadInJapanese)
                        static_cast<DWORD>((value.second.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
-    Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+    runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
         for (auto button : {std::make_pair(IDC_INSTALL, "ｱﾝｲﾝｽﾄｰﾙ"), std::make_pair(IDC_PLAY, "実行"),
                             std::make_pair(IDCANCEL, "ｷｬﾝｾﾙ"), std::make_pair(IDC_DIRECTX, "DireｃｔX8.0aインストール")})
-            a.check(Automation::itemText(menu, button.first) == button.second,
-                    "button " + std::to_string(button.first) + " reads " + Automation::itemText(menu, button.first));
+            a.expectText(menu, button.first, button.second);
         uninstall(a, menu, IDYES);
         a.click(menu, IDCANCEL);
-    }, setup.id());
-    EXPECT_EQ(user.finish(), Failures{});
-    EXPECT_EQ(setup.waitForExit(), 0);
+    });
     EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(TestRegistry::keyExists());
     for (const std::wstring& name : files)
@@ -495,13 +428,13 @@ TEST_F(EndToEnd, DllsPlantedBesideSetupAreNeverLoaded)
     ASSERT_TRUE(setup.started);
     const std::string marks = folder + "\\PLANTED.LOG";
     Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog(Menu, IDC_INSTALL, 60000);
+        HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
         if (TestFiles::exists(marks)) { // a planted comctl32.dll cannot run the folder picker
             a.click(menu, IDCANCEL);
             return;
         }
         a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog(InstallCaption, IDC_DESTINATION);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(install, IDC_CHANGE); // the shell's folder picker brings its own DLLs
         a.answerFolderPicker(nullptr);
         a.click(install, IDCANCEL);

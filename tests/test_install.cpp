@@ -11,62 +11,30 @@
 #include "state/PathText.h"
 #include "res/resource.h"
 #include "support/Automation.h"
-#include "support/DiscSet.h"
+#include "support/FolderTest.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
-namespace {
-
 using Failures = std::vector<std::string>;
 
-const char Caption[] = "インストール";
-const char DestinationError[] = "インストール先のエラー";
-const char SourceError[] = "インストール元のエラー";
-const char WrongDrive[] = "ドライブ名指定が正しくありません。再入力してください。";
-const char DiscRequest[] = "ディスクの要求";
-const char InsertDisc1[] = "ＣＤ－ＲＯＭドライブにディスク１を入れてください。";
-const char Disc1Missing[] = "ＣＤ－ＲＯＭドライブにディスク１が入っていません。";
-const char DiscChange[] = "ディスクの交換";
-const char Disc1Back[] = "ＣＤ－ＲＯＭの中のディスクをディスク１に交換してください。";
-const char CreateCaption[] = "ディレクトリ作成";
-const char CreateQuestion[] = "指定されたディレクトリは存在しません。ディレクトリを作成しますか？";
-const char InstalledCaption[] = "インストールの終了";
-const char Installed[] = "正常にインストールしました。";
-const char CopyFailed[] = "ファイルのコピーに失敗しました。";
-
-std::string discPrompt(int disc)
-{
-    return "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
-}
-
-} // namespace
-
-class Install : public RegistryTest {
+class Install : public FolderTest {
 protected:
+    Install() : FolderTest("D:\\insttest") {}
     void SetUp() override
     {
-        RegistryTest::SetUp();
-        savedDirectory = TestFiles::currentDirectory();
-        TestFiles::removeTree(root);
-        TestFiles::makeFolders(root);
-        discs.reset(new DiscSet(root + "\\discs"));
+        FolderTest::SetUp();
+        makeDiscs();
     }
 
     void TearDown() override
     {
-        SetCurrentDirectoryA(savedDirectory.c_str());
-        discs.reset();
-        TestFiles::removeTree(root);
+        FolderTest::TearDown();
         TestFiles::removeTree("C:\\Velnora");
-        RegistryTest::TearDown();
     }
 
     INT_PTR runInstall(Automation::Script script, Failures& failures)
     {
-        Automation user(std::move(script));
-        INT_PTR result = dialog.showModal(GetModuleHandleA(nullptr), "IDD_INST_DLG", nullptr);
-        failures = user.finish();
-        return result;
+        return Automation::runModal(dialog, "IDD_INST_DLG", std::move(script), failures);
     }
 
     // Chooses another parent folder for the installation.
@@ -79,24 +47,13 @@ protected:
     // Chooses root as the parent folder and the type, then presses the start button.
     void startInRoot(Automation& a, bool maximum = false)
     {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         changeFolder(a, window, root.c_str());
         if (maximum)
             a.click(window, IDC_MAXIMUM);
         a.click(window, IDOK);
     }
 
-    void swapDisc(Automation& a, int disc)
-    {
-        if (a.waitForMessageBox(DiscChange) == nullptr)
-            return;
-        discs->insert(disc);
-        a.answerMessageBox(DiscChange, discPrompt(disc).c_str(), IDI_WARNING, IDOK);
-    }
-
-    std::string root = "D:\\insttest";
-    std::string savedDirectory;
-    std::unique_ptr<DiscSet> discs;
     InstallState state;
     InstallDialog dialog{&state};
 };
@@ -107,7 +64,7 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
     for (int opening = 0; opening < 2; ++opening) {
         Failures failures;
         INT_PTR result = runInstall([&](Automation& a) {
-            HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+            HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
             HWND edit = GetDlgItem(window, IDC_DESTINATION);
             a.check(Automation::textOf(edit) == "C:\\Velnora", "proposed folder");
             a.check(SendDlgItemMessageA(window, IDC_STANDARD, BM_GETCHECK, 0, 0) == BST_CHECKED, "standard");
@@ -118,8 +75,7 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
             Sleep(100);
             a.check(Automation::textOf(edit) == "C:\\Velnora", "the folder box took typing");
             changeFolder(a, window, "D:\\insttest\\Games");
-            a.waitUntil([&] { return Automation::textOf(edit) == "D:\\insttest\\Games\\Velnora"; });
-            a.check(Automation::textOf(edit) == "D:\\insttest\\Games\\Velnora", "changed folder");
+            a.expectText(window, IDC_DESTINATION, "D:\\insttest\\Games\\Velnora");
             a.click(window, IDC_MAXIMUM);
             if (opening == 0)
                 a.click(window, IDCANCEL);
@@ -139,7 +95,7 @@ TEST_F(Install, ChangeAlwaysAppendsTheProductFolder)
     TestFiles::makeFolders(tooLong);
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         auto shown = [&] { return Automation::itemText(window, IDC_DESTINATION); };
         const std::pair<const char*, const char*> choices[] = {
             {"D:\\", "D:\\Velnora"},
@@ -156,8 +112,7 @@ TEST_F(Install, ChangeAlwaysAppendsTheProductFolder)
         a.check(shown() == "D:\\insttest\\Games\\Velnora\\Velnora", "a cancelled picker changed the folder");
         a.check(a.visibleDialogs().size() == 1, "a message appeared");
         changeFolder(a, window, tooLong.c_str());
-        a.answerMessageBox(DestinationError, "インストール先のパスが長すぎます。もっと短いフォルダを指定してください。",
-                           IDI_WARNING, IDOK);
+        a.answer(Expected::PathTooLong);
         a.check(shown() == "D:\\insttest\\Games\\Velnora\\Velnora", "a too long folder was taken");
         a.click(window, IDCANCEL);
     }, failures);
@@ -217,12 +172,12 @@ TEST_F(Install, FromTheDiscTheDestinationIsCheckedFirst)
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         for (const char* drive : {"R:\\", "N:\\", "Q:\\"}) {
             changeFolder(a, window, drive);
             a.click(window, IDOK);
             // No disc request and no picker first: straight to the destination's drive type.
-            a.answerMessageBox(DestinationError, WrongDrive, IDI_WARNING, IDOK);
+            a.answer(Expected::WrongDestination);
         }
         a.click(window, IDCANCEL);
     }, failures);
@@ -238,13 +193,13 @@ TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         changeFolder(a, window, "E:\\");
         a.click(window, IDOK);
-        a.answerMessageBox(DestinationError, "E:\\ ドライブに十分な空き容量がありません。", IDI_WARNING, IDOK);
+        a.answer(Expected::notEnoughSpace("E:\\"));
         a.click(window, IDC_MAXIMUM);
         a.click(window, IDOK);
-        a.answerMessageBox(DestinationError, "E:\\ ドライブに十分な空き容量がありません。", IDI_WARNING, IDOK);
+        a.answer(Expected::notEnoughSpace("E:\\"));
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
@@ -259,24 +214,24 @@ TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
     std::string folder = root + "\\Velnora";
     TestFiles::makeFolders(root + "\\gone");
     Failures failures;
-    INT_PTR result = runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+    EXPECT_EQ(runInstall([&](Automation& a) {
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         changeFolder(a, window, root.c_str());
         a.click(window, IDOK);
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDNO);
+        a.answer(Expected::CreateFolder, IDNO);
         Sleep(200);
         a.check(a.visibleDialogs().size() == 1 && !TestFiles::exists(folder), "No did not end it silently");
 
         a.click(window, IDOK);
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
-        a.answerMessageBox(DiscChange, discPrompt(1).c_str(), IDI_WARNING, IDCANCEL);
-        a.answerMessageBox("インストールエラー", CopyFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::CreateFolder, IDYES);
+        a.answer(Expected::discPrompt(1), IDCANCEL);
+        a.answer(Expected::CopyFailed);
         a.check(TestFiles::isDirectory(folder), "the folder was not made");
 
         // Now the folder exists: no question; a failed copy leaves the dialog open and silent.
         a.click(window, IDOK);
-        a.answerMessageBox(DiscChange, discPrompt(1).c_str(), IDI_WARNING, IDCANCEL);
-        a.answerMessageBox("インストールエラー", CopyFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::discPrompt(1), IDCANCEL);
+        a.answer(Expected::CopyFailed);
         Sleep(200);
         a.check(a.visibleDialogs().size() == 1 && IsWindowVisible(window), "the dialog did not stay alone");
 
@@ -284,11 +239,10 @@ TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
         changeFolder(a, window, (root + "\\gone").c_str());
         RemoveDirectoryA((root + "\\gone").c_str());
         a.click(window, IDOK);
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
-        a.answerMessageBox("ディレクトリ作成のエラー", "ディレクトリの作成に失敗しました。", IDI_WARNING, IDOK);
+        a.answer(Expected::CreateFolder, IDYES);
+        a.answer(Expected::CreateFolderFailed);
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(result, 2);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(TestFiles::currentDirectory(), "Q:\\");
     EXPECT_FALSE(TestRegistry::keyExists());
@@ -300,23 +254,23 @@ TEST_F(Install, FromAHardDiskTheDiscIsRequestedAndItsDriveChosen)
     discs->insert(2);
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         // The picker cancelled: nothing more is said.
         a.click(window, IDOK);
-        a.answerMessageBox(DiscRequest, InsertDisc1, IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker(nullptr);
         Sleep(200);
         a.check(a.visibleDialogs().size() == 1, "something followed a cancelled picker");
         // A folder on a hard disk is no disc drive.
         a.click(window, IDOK);
-        a.answerMessageBox(DiscRequest, InsertDisc1, IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("D:\\insttest");
-        a.answerMessageBox(SourceError, WrongDrive, IDI_WARNING, IDOK);
+        a.answer(Expected::WrongSource);
         // Disc 2 in the drive is not disc 1.
         a.click(window, IDOK);
-        a.answerMessageBox(DiscRequest, InsertDisc1, IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\");
-        a.answerMessageBox(DiscRequest, Disc1Missing, IDI_WARNING, IDOK);
+        a.answer(Expected::Disc1Missing);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
@@ -328,19 +282,18 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     discs->insert(1);
     TestFiles::makeFolders("Q:\\DirectX8a");
     Failures failures;
-    INT_PTR result = runInstall([&](Automation& a) {
+    EXPECT_EQ(runInstall([&](Automation& a) {
         startInRoot(a);
-        a.answerMessageBox(DiscRequest, InsertDisc1, IDI_INFORMATION, IDOK);
+        a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\DirectX8a"); // any folder on the disc selects its drive
-        a.answerMessageBox(CreateCaption, CreateQuestion, IDI_QUESTION, IDYES);
-        swapDisc(a, 2);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK); // disc 2 still in
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK); // and again
+        a.answer(Expected::CreateFolder, IDYES);
+        discs->insertWhenAsked(a, 2);
+        a.answer(Expected::Disc1Back); // disc 2 still in
+        a.answer(Expected::Disc1Back); // and again
         discs->insert(1);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
-        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
-    }, failures);
-    EXPECT_EQ(result, 1);
+        a.answer(Expected::Disc1Back);
+        a.answer(Expected::Installed);
+    }, failures), 1);
     EXPECT_EQ(failures, Failures{});
     char folder[260];
     ASSERT_TRUE(state.readInstallFolder(folder, sizeof folder));
@@ -361,8 +314,8 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     Failures failures;
     INT_PTR result = runInstall([&](Automation& a) {
         startInRoot(a);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
-        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
+        a.answer(Expected::Disc1Back);
+        a.answer(Expected::Installed);
     }, failures);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(failures, Failures{});
@@ -371,9 +324,9 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     discs->insert(1);
     result = runInstall([&](Automation& a) {
         startInRoot(a);
-        swapDisc(a, 2);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDCANCEL);
-        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
+        discs->insertWhenAsked(a, 2);
+        a.answer(Expected::Disc1Back, IDCANCEL);
+        a.answer(Expected::Installed);
     }, failures);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(failures, Failures{});
@@ -382,10 +335,10 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     discs->insert(1);
     result = runInstall([&](Automation& a) {
         startInRoot(a, true);
-        swapDisc(a, 2);
-        swapDisc(a, 3);
+        discs->insertWhenAsked(a, 2);
+        discs->insertWhenAsked(a, 3);
         // With disc 3 in the drive, the maximum type goes straight to success.
-        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
+        a.answer(Expected::Installed);
     }, failures);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(failures, Failures{});
@@ -401,32 +354,25 @@ TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     TestFiles::makeFolders(root + "\\Velnora");
     SetupMenuDialog menu;
-    Automation user([&](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    Failures failures;
+    EXPECT_EQ(Automation::runModal(menu, "IDD_SETUP_DLG", [&](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         // A cancelled installation leaves the menu offering installation.
         a.click(window, IDC_INSTALL);
-        HWND install = a.waitForDialog(Caption, IDC_DESTINATION);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(install, IDCANCEL);
         a.waitGone(install);
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "label after a cancel");
-        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play after a cancel");
+        a.expectMenu(window, false);
 
         a.click(window, IDC_INSTALL);
-        install = a.waitForDialog(Caption, IDC_DESTINATION);
+        install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         changeFolder(a, install, root.c_str());
         a.click(install, IDOK);
-        swapDisc(a, 2);
-        a.waitForMessage(DiscChange, Disc1Back); // disc 2 is copied: now it may come out
-        discs->insert(1);
-        a.answerMessageBox(DiscChange, Disc1Back, IDI_WARNING, IDOK);
-        a.answerMessageBox(InstalledCaption, Installed, IDI_INFORMATION, IDOK);
+        discs->completeStandardCopy(a);
         a.waitGone(install);
-        a.waitUntil([&] { return Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "label after installing");
-        a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)) != FALSE, "Play after installing");
+        a.expectMenu(window, true);
         a.click(window, IDCANCEL);
-    });
-    EXPECT_EQ(menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr), IDCANCEL);
-    EXPECT_EQ(user.finish(), Failures{});
+    }, failures), IDCANCEL);
+    EXPECT_EQ(failures, Failures{});
     EXPECT_TRUE(state.isInstalled());
 }

@@ -7,46 +7,31 @@
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/TestFiles.h"
+#include "support/FolderTest.h"
 #include "support/TestRegistry.h"
 
 namespace {
 
 using Failures = std::vector<std::string>;
 
-const char PlayFailed[] = "ゲームの実行に失敗しました。";
-const char DirectXCaption[] = "DirectXのセットアップ";
-const char DirectXFailed[] = "DirectXのセットアップの実行に失敗しました。";
-
-class Menu : public RegistryTest {
+class Menu : public FolderTest {
 protected:
+    Menu() : FolderTest("D:\\menutest") {}
     void SetUp() override
     {
-        RegistryTest::SetUp();
-        savedDirectory = TestFiles::currentDirectory();
-        logPath = TestFiles::exeFolder() + "standin-menu.log";
-        DeleteFileA(logPath.c_str());
+        FolderTest::SetUp();
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
-        TestFiles::removeTree(work);
-        TestFiles::makeFolders(work);
-        SystemCallSeam::active() = SystemCallSeam();
     }
 
     void TearDown() override
     {
-        SystemCallSeam::active() = SystemCallSeam();
-        SetCurrentDirectoryA(savedDirectory.c_str());
         SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
-        TestFiles::removeTree(work);
-        DeleteFileA(logPath.c_str());
-        RegistryTest::TearDown();
+        FolderTest::TearDown();
     }
 
     INT_PTR runMenu(Automation::Script script, Failures& failures)
     {
-        Automation user(std::move(script));
-        INT_PTR result = menu.showModal(GetModuleHandleA(nullptr), "IDD_SETUP_DLG", nullptr);
-        failures = user.finish();
-        return result;
+        return Automation::runModal(menu, "IDD_SETUP_DLG", std::move(script), failures);
     }
 
     // Puts the stand-in program at path, creating its folders.
@@ -67,9 +52,7 @@ protected:
     }
 
     SetupMenuDialog menu;
-    std::string work = "D:\\menutest";
-    std::string logPath;
-    std::string savedDirectory;
+    std::string logPath = root + "\\standin.log";
 };
 
 } // namespace
@@ -77,19 +60,17 @@ protected:
 TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
 {
     Failures failures;
-    INT_PTR result = runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    EXPECT_EQ(runMenu([](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         if (!window)
             return;
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
-        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        a.expectMenu(window, false);
         RECT rect;
         GetWindowRect(window, &rect);
         int width = rect.right - rect.left;
         a.check(rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, "menu not centred");
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(result, IDCANCEL);
+    }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -99,9 +80,8 @@ TEST_F(Menu, ARecordWithoutSetupTypeCountsAsNotInstalled)
     TestRegistry::putText("EXEC", "D:\\menutest\\TORLE.EXE");
     Failures failures;
     runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｲﾝｽﾄｰﾙ", "install label");
-        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+        a.expectMenu(window, false);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
@@ -109,25 +89,24 @@ TEST_F(Menu, ARecordWithoutSetupTypeCountsAsNotInstalled)
 
 TEST_F(Menu, PlayStartsTheRecordedGameInItsFolderAndCloses)
 {
-    placeStandIn(work + "\\TORLE.EXE");
+    placeStandIn(root + "\\TORLE.EXE");
     TestRegistry::putDword("SetupType", 0);
-    TestRegistry::putText("Current", work + "\\");
-    TestRegistry::putText("EXEC", work + "\\TORLE.EXE");
+    TestRegistry::putText("Current", root + "\\");
+    TestRegistry::putText("EXEC", root + "\\TORLE.EXE");
     Failures failures;
-    INT_PTR result = runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
-        a.check(Automation::itemText(window, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ", "uninstall label");
+    EXPECT_EQ(runMenu([](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+        a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "uninstall label");
         a.click(window, IDC_PLAY);
         a.waitGone(window);
-    }, failures);
-    EXPECT_EQ(result, IDCANCEL);
+    }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
-    EXPECT_EQ(standInStart(), work + "\\TORLE.EXE|" + work);
+    EXPECT_EQ(standInStart(), root + "\\TORLE.EXE|" + root);
 }
 
 TEST_F(Menu, PlayHoldsGamePathsOfTwoHundredFiftyNineCharactersWhole)
 {
-    std::string folder = work + "\\" + std::string(259 - work.size() - 11, 'v');
+    std::string folder = root + "\\" + std::string(259 - root.size() - 11, 'v');
     std::string game = folder + "\\TORLE.EXE";
     ASSERT_EQ(game.size(), 259u);
     placeStandIn(game);
@@ -136,7 +115,7 @@ TEST_F(Menu, PlayHoldsGamePathsOfTwoHundredFiftyNineCharactersWhole)
     TestRegistry::putText("EXEC", game);
     Failures failures;
     runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_PLAY);
         a.waitGone(window);
     }, failures);
@@ -147,21 +126,20 @@ TEST_F(Menu, PlayHoldsGamePathsOfTwoHundredFiftyNineCharactersWhole)
 TEST_F(Menu, PlayWithoutAGamePathWarnsAndStaysOpen)
 {
     TestRegistry::putDword("SetupType", 0);
-    TestRegistry::putText("Current", work + "\\");
+    TestRegistry::putText("Current", root + "\\");
     Failures failures;
-    INT_PTR result = runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    EXPECT_EQ(runMenu([](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is disabled");
         a.click(window, IDC_PLAY);
-        a.answerMessageBox("Velnora", PlayFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::PlayFailed);
         a.check(IsWindowVisible(window), "the menu closed");
         // A game that cannot be started gives the same message.
         TestRegistry::putText("EXEC", "D:\\menutest\\NOGAME.EXE");
         a.click(window, IDC_PLAY);
-        a.answerMessageBox("Velnora", PlayFailed, IDI_WARNING, IDOK);
+        a.answer(Expected::PlayFailed);
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(result, IDCANCEL);
+    }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -169,10 +147,9 @@ TEST_F(Menu, ARunningMenuKeepsASecondMenuFromOpening)
 {
     HANDLE running = CreateMutexA(nullptr, FALSE, "Velnora_Running");
     Failures failures;
-    INT_PTR result = runMenu([](Automation& a) {
+    EXPECT_EQ(runMenu([](Automation& a) {
         a.check(a.staysWithoutWindows(500), "the menu was shown");
-    }, failures);
-    EXPECT_EQ(result, IDCANCEL);
+    }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
     CloseHandle(running);
     // The menu's own handle was closed: nothing keeps the mutex alive any more.
@@ -182,15 +159,14 @@ TEST_F(Menu, ARunningMenuKeepsASecondMenuFromOpening)
 TEST_F(Menu, HoldsTheRunningMutexWhileOpenAndEscapeCloses)
 {
     Failures failures;
-    INT_PTR result = runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+    EXPECT_EQ(runMenu([](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         HANDLE running = OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running");
         a.check(running != nullptr, "no running mutex while the menu is open");
         CloseHandle(running);
         PostMessageA(GetDlgItem(window, IDC_INSTALL), WM_KEYDOWN, VK_ESCAPE, 0);
         a.waitGone(window);
-    }, failures);
-    EXPECT_EQ(result, IDCANCEL);
+    }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
 }
@@ -198,7 +174,7 @@ TEST_F(Menu, HoldsTheRunningMutexWhileOpenAndEscapeCloses)
 TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
 {
     // A root, a folder, and a folder whose name ends in a character with a 0x5C byte.
-    const std::string folders[] = {"D:\\", work + "\\GAME", work + "\\ソ"};
+    const std::string folders[] = {"D:\\", root + "\\GAME", root + "\\ソ"};
     for (const std::string& folder : folders) {
         SCOPED_TRACE(folder);
         std::string setupFolder =
@@ -208,7 +184,7 @@ TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
         ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
         Failures failures;
         runMenu([](Automation& a) {
-            HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+            HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
             a.click(window, IDC_DIRECTX);
             Sleep(500);
             a.check(a.visibleDialogs().size() == 1, "a message appeared");
@@ -222,12 +198,12 @@ TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
 
 TEST_F(Menu, DirectXSetupThatCannotStartIsReported)
 {
-    ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
     Failures failures;
     runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_DIRECTX);
-        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        a.answer(Expected::DirectXFailed);
         a.check(IsWindowVisible(window), "the menu closed");
         a.click(window, IDCANCEL);
     }, failures);
@@ -249,46 +225,46 @@ BOOL WINAPI elevationRequired(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_A
 
 TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
 {
-    std::string setupFolder = work + "\\DirectX8a";
+    std::string setupFolder = root + "\\DirectX8a";
     placeStandIn(setupFolder + "\\dxsetup.exe");
-    placeStandIn(work + "\\TORLE.EXE");
+    placeStandIn(root + "\\TORLE.EXE");
     TestRegistry::putDword("SetupType", 0);
-    TestRegistry::putText("Current", work + "\\");
-    TestRegistry::putText("EXEC", work + "\\TORLE.EXE");
-    ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
+    TestRegistry::putText("Current", root + "\\");
+    TestRegistry::putText("EXEC", root + "\\TORLE.EXE");
+    ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
     SystemCallSeam::active().createProcess = elevationRequired;
     processStarts = 0;
     Failures failures;
     runMenu([&](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_DIRECTX);
         a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
         a.check(a.visibleDialogs().size() == 1, "a message appeared");
         // The shell cannot start a program that is missing, as when the prompt is refused.
         DeleteFileA((setupFolder + "\\dxsetup.exe").c_str());
         a.click(window, IDC_DIRECTX);
-        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        a.answer(Expected::DirectXFailed);
         DeleteFileA(logPath.c_str());
         a.click(window, IDC_PLAY);
         a.waitGone(window);
     }, failures);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(processStarts, 3);
-    EXPECT_EQ(standInStart(), work + "\\TORLE.EXE|" + work);
+    EXPECT_EQ(standInStart(), root + "\\TORLE.EXE|" + root);
 }
 
 TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)
 {
     // 238 characters: the setup program's path would need 261 bytes.
-    std::string folder = work + "\\" + std::string(238 - work.size() - 1, 'd');
+    std::string folder = root + "\\" + std::string(238 - root.size() - 1, 'd');
     ASSERT_EQ(folder.size(), 238u);
     ASSERT_TRUE(TestFiles::makeFolders(folder));
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
     Failures failures;
     runMenu([](Automation& a) {
-        HWND window = a.waitForDialog("Velnora", IDC_INSTALL);
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_DIRECTX);
-        a.answerMessageBox(DirectXCaption, DirectXFailed, IDI_INFORMATION, IDOK);
+        a.answer(Expected::DirectXFailed);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});

@@ -15,15 +15,14 @@ TEST(WithoutACdromDrive, StartingFromAHardDiskSaysSoAndNothingElse)
     ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
     InstallState state;
     InstallDialog dialog(&state);
-    Automation user([](Automation& a) {
-        HWND window = a.waitForDialog("インストール", IDC_DESTINATION);
+    std::vector<std::string> failures;
+    EXPECT_EQ(Automation::runModal(dialog, "IDD_INST_DLG", [](Automation& a) {
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(window, IDOK);
-        a.answerMessageBox("インストールエラー", "ＣＤ－ＲＯＭドライブを見つけることができませんでした。",
-                           IDI_ERROR, IDOK);
+        a.answer(Expected::NoCdromDrive);
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "something followed the message");
         a.click(window, IDCANCEL);
-    });
-    EXPECT_EQ(dialog.showModal(GetModuleHandleA(nullptr), "IDD_INST_DLG", nullptr), 2);
-    EXPECT_EQ(user.finish(), std::vector<std::string>{});
+    }, failures), 2);
+    EXPECT_EQ(failures, std::vector<std::string>{});
 }

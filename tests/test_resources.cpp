@@ -47,6 +47,32 @@ void expectControls(const DialogTemplate& t, const std::vector<Expected>& expect
     }
 }
 
+// Every template is a modal frame at 0, 0 without menu or class, in 9-point ＭＳ Ｐゴシック; an
+// extended one is also version 1, help id 0, weight 0, not italic, DEFAULT_CHARSET.
+void expectFrame(const DialogTemplate& t, bool extended, DWORD style, DWORD exStyle, short width,
+                 short height, const char* caption)
+{
+    EXPECT_EQ(t.extended, extended);
+    EXPECT_EQ(t.style, style | WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT);
+    EXPECT_EQ(t.exStyle, exStyle);
+    EXPECT_EQ(t.x, 0);
+    EXPECT_EQ(t.y, 0);
+    EXPECT_EQ(t.width, width);
+    EXPECT_EQ(t.height, height);
+    EXPECT_FALSE(t.hasMenu);
+    EXPECT_FALSE(t.hasClass);
+    EXPECT_EQ(t.caption, caption);
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    if (extended) {
+        EXPECT_EQ(t.version, 1);
+        EXPECT_EQ(t.helpId, 0u);
+        EXPECT_EQ(t.weight, 0);
+        EXPECT_EQ(t.italic, 0);
+        EXPECT_EQ(t.charset, 1);
+    }
+}
+
 const BITMAPINFOHEADER* bitmap(int id, DWORD& size)
 {
     HRSRC resource = FindResourceExA(nullptr, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(id), Japanese);
@@ -77,24 +103,7 @@ TEST(Resources, MenuTemplateIsExactlyAsTheMenuNeedsIt)
 {
     DialogTemplate t;
     ASSERT_TRUE(loadDialogTemplate("IDD_SETUP_DLG", t));
-    EXPECT_TRUE(t.extended);
-    EXPECT_EQ(t.version, 1);
-    EXPECT_EQ(t.helpId, 0u);
-    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
-    EXPECT_EQ(t.exStyle, static_cast<DWORD>(WS_EX_APPWINDOW));
-    EXPECT_EQ(t.x, 0);
-    EXPECT_EQ(t.y, 0);
-    EXPECT_EQ(t.width, 234);
-    EXPECT_EQ(t.height, 225);
-    EXPECT_FALSE(t.hasMenu);
-    EXPECT_FALSE(t.hasClass);
-    EXPECT_EQ(t.caption, "Velnora");
-    EXPECT_EQ(t.pointSize, 9);
-    EXPECT_EQ(t.weight, 0);
-    EXPECT_EQ(t.italic, 0);
-    EXPECT_EQ(t.charset, 1);
-    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
-
+    expectFrame(t, true, WS_VISIBLE, WS_EX_APPWINDOW, 234, 225, "Velnora");
     const DWORD push = ChildVisible | WS_TABSTOP | BS_PUSHBUTTON;
     expectControls(t, {
         {IDC_INSTALL, "BUTTON", "", 150, 175, 75, 16, push, 0},
@@ -139,19 +148,7 @@ TEST(Resources, InstallTemplateIsExactlyAsTheInstallDialogNeedsIt)
 {
     DialogTemplate t;
     ASSERT_TRUE(loadDialogTemplate("IDD_INST_DLG", t));
-    EXPECT_TRUE(t.extended);
-    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.x, 0);
-    EXPECT_EQ(t.y, 0);
-    EXPECT_EQ(t.width, 203);
-    EXPECT_EQ(t.height, 137);
-    EXPECT_EQ(t.caption, "インストール");
-    EXPECT_EQ(t.pointSize, 9);
-    EXPECT_EQ(t.weight, 0);
-    EXPECT_EQ(t.italic, 0);
-    EXPECT_EQ(t.charset, 1);
-    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    expectFrame(t, true, 0, 0, 203, 137, "インストール");
     const DWORD tab = ChildVisible | WS_TABSTOP;
     expectControls(t, {
         {IDOK, "BUTTON", "ｲﾝｽﾄｰﾙを開始", 7, 111, 60, 16, tab | BS_DEFPUSHBUTTON, 0},
@@ -172,12 +169,7 @@ TEST(Resources, CopyTemplateHasTheCancelButtonTheTwoBarsAndTheLabels)
 {
     DialogTemplate t;
     ASSERT_TRUE(loadDialogTemplate("IDD_COPY_DLG", t));
-    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
-    EXPECT_EQ(t.width, 182);
-    EXPECT_EQ(t.height, 99);
-    EXPECT_EQ(t.caption, "インストール中");
-    EXPECT_EQ(t.pointSize, 9);
-    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    expectFrame(t, true, 0, 0, 182, 99, "インストール中");
     const DWORD label = ChildVisible | WS_GROUP | SS_LEFT | SS_CENTERIMAGE;
     const DWORD bar = ChildVisible | WS_BORDER; // segmented: no PBS_SMOOTH
     expectControls(t, {
@@ -194,16 +186,7 @@ TEST(Resources, UninstallTemplateIsAStandardHiddenTemplate)
 {
     DialogTemplate t;
     ASSERT_TRUE(loadDialogTemplate("IDD_UNINST_DLG", t));
-    EXPECT_FALSE(t.extended);
-    EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT));
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.width, 166);
-    EXPECT_EQ(t.height, 35);
-    EXPECT_FALSE(t.hasMenu);
-    EXPECT_FALSE(t.hasClass);
-    EXPECT_EQ(t.caption, "アンインストール");
-    EXPECT_EQ(t.pointSize, 9);
-    EXPECT_EQ(t.font, "ＭＳ Ｐゴシック");
+    expectFrame(t, false, 0, 0, 166, 35, "アンインストール");
     const DWORD standardNoId = 0xFFFF;
     expectControls(t, {
         {standardNoId, "STATIC", "ゲームの削除中..\u3000.しばらくお待ちください。", 32, 8, 124, 20,

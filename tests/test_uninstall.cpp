@@ -8,12 +8,10 @@
 #include "app/SystemCallSeam.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
-#include "state/InstallManifest.h"
 #include "support/Automation.h"
-#include "support/DiscSet.h"
+#include "support/FolderTest.h"
 #include "support/HeldWorker.h"
 #include "support/TestFiles.h"
-#include "support/TestRegistry.h"
 #include "uninstall/UninstallDialog.h"
 
 namespace {
@@ -21,23 +19,20 @@ namespace {
 using Failures = std::vector<std::string>;
 using Names = std::vector<std::string>;
 
+// The game's files and the saved games, as the tests know them.
 Names gameFiles(int setupType)
 {
-    Names names;
-    InstallManifest::forEachGameFile(setupType, [&](const char* name) {
-        names.push_back(name);
-        return true;
-    });
+    Names names = DiscSet::files(1);
+    for (int disc = 2; disc <= (setupType == 1 ? 3 : 2); ++disc)
+        names.insert(names.end(), DiscSet::files(disc).begin(), DiscSet::files(disc).end());
     return names;
 }
 
 Names saveFiles()
 {
-    Names names;
-    InstallManifest::forEachSaveFile([&](const char* name) {
-        names.push_back(name);
-        return true;
-    });
+    Names names = {"ENV.INI", "FTT.GID"};
+    for (int n = 1; n <= 40; ++n)
+        names.push_back((n < 10 ? "SAVE000" : "SAVE00") + std::to_string(n) + ".DAT");
     return names;
 }
 
@@ -54,21 +49,13 @@ HWND hiddenUninstallDialog()
     return nullptr;
 }
 
-class Uninstall : public RegistryTest {
+class Uninstall : public FolderTest {
 protected:
+    Uninstall() : FolderTest("D:\\uninsttest") {}
     void SetUp() override
     {
-        RegistryTest::SetUp();
-        TestFiles::removeTree(root);
+        FolderTest::SetUp();
         TestFiles::makeFolders(folder);
-        SystemCallSeam::active() = SystemCallSeam();
-    }
-
-    void TearDown() override
-    {
-        SystemCallSeam::active() = SystemCallSeam();
-        TestFiles::removeTree(root);
-        RegistryTest::TearDown();
     }
 
     // An installed game of the type, with every saved-game file beside it, recorded
@@ -108,8 +95,7 @@ protected:
         };
     }
 
-    std::string root = "D:\\uninsttest";
-    std::string folder = "D:\\uninsttest\\Velnora";
+    std::string folder = root + "\\Velnora";
     InstallState state;
     UninstallDialog dialog{&state};
 };
@@ -185,7 +171,6 @@ TEST_F(Uninstall, AnUnreadableOrUnusableRecordDeletesNothing)
     TestFiles::makeFolders(root + "\\cwd\\Velnora");
     TestFiles::write(root + "\\cwd\\Velnora\\TORLE.EXE", "another program's file");
     TestFiles::write(root + "\\cwd\\TORLE.EXE", "another program's file");
-    std::string saved = TestFiles::currentDirectory();
     SetCurrentDirectoryA((root + "\\cwd").c_str());
     const Case cases[] = {
         {"no Current", [] { TestRegistry::remove("Current"); }, noFolder},
@@ -208,7 +193,6 @@ TEST_F(Uninstall, AnUnreadableOrUnusableRecordDeletesNothing)
         EXPECT_TRUE(TestFiles::exists(root + "\\cwd\\Velnora\\TORLE.EXE"));
         EXPECT_TRUE(TestFiles::exists(root + "\\cwd\\TORLE.EXE"));
     }
-    SetCurrentDirectoryA(saved.c_str());
 }
 
 TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
@@ -285,7 +269,7 @@ TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
     install(1);
     TestRegistry::remove("Current");
     Failures failures;
-    INT_PTR result = runUninstall([](Automation& a) {
+    EXPECT_EQ(runUninstall([](Automation& a) {
         a.answer(Expected::DeleteSaves, IDYES);
         a.waitFor(Expected::NoInstallFolder);
         for (int i = 0; i < 3; ++i)
@@ -294,8 +278,7 @@ TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
         std::vector<HWND> open = a.visibleDialogs();
         a.check(std::count_if(open.begin(), open.end(), Automation::isMessageBox) == 1, "more than one box");
         a.answer(Expected::NoInstallFolder);
-    }, failures);
-    EXPECT_EQ(result, 2);
+    }, failures), 2);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -348,12 +331,9 @@ TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAga
     Failures failures;
     Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
-        a.click(window, IDC_INSTALL);
-        a.answer(Expected::ConfirmUninstall, IDYES);
-        a.answer(Expected::DeleteSaves, IDNO);
+        a.startUninstall(window, IDNO);
         a.answer(Expected::Uninstalled);
-        a.expectText(window, IDC_INSTALL, Expected::InstallLabel);
-        a.check(!IsWindowEnabled(GetDlgItem(window, IDC_PLAY)), "Play is enabled");
+        a.expectMenu(window, false);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
@@ -369,14 +349,11 @@ TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheReco
     Failures failures;
     Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
-        a.click(window, IDC_INSTALL);
-        a.answer(Expected::ConfirmUninstall, IDYES);
-        a.answer(Expected::DeleteSaves, IDYES);
+        a.startUninstall(window, IDYES);
         a.answer(Expected::NoInstallFolder);
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
-        a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "the menu offers installation");
-        a.check(IsWindowEnabled(GetDlgItem(window, IDC_PLAY)) != FALSE, "Play is disabled");
+        a.expectMenu(window, true);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "app/DialogBase.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -216,6 +217,20 @@ void Automation::expectText(HWND dialog, int id, const std::string& text)
     if (!waitUntil([&] { return itemText(dialog, id) == text; }))
         fail("control " + std::to_string(id) + " reads \"" + itemText(dialog, id) + "\", expected \"" +
              text + "\"");
+}
+
+void Automation::expectMenu(HWND menu, bool installed)
+{
+    expectText(menu, IDC_INSTALL, installed ? Expected::UninstallLabel : Expected::InstallLabel);
+    check((IsWindowEnabled(GetDlgItem(menu, IDC_PLAY)) != FALSE) == installed,
+          installed ? "Play is disabled" : "Play is enabled");
+}
+
+void Automation::startUninstall(HWND menu, int deleteSaves)
+{
+    click(menu, IDC_INSTALL);
+    answer(Expected::ConfirmUninstall, IDYES);
+    answer(Expected::DeleteSaves, deleteSaves);
 }
 
 void Automation::answerFolderPicker(const char* path)

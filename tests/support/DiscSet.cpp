@@ -153,3 +153,12 @@ void DiscSet::insertWhenAsked(Automation& a, int disc)
     insert(disc);
     a.answer(Expected::discPrompt(disc));
 }
+
+void DiscSet::completeStandardCopy(Automation& a)
+{
+    insertWhenAsked(a, 2);
+    a.waitFor(Expected::Disc1Back); // disc 2 is copied: now it may come out
+    insert(1);
+    a.answer(Expected::Disc1Back);
+    a.answer(Expected::Installed);
+}
