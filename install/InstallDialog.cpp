@@ -91,8 +91,7 @@ void InstallDialog::onStart()
 bool InstallDialog::settleSource()
 {
     char current[PathText::Size];
-    DWORD length = GetCurrentDirectoryA(sizeof current, current);
-    if (length == 0 || length >= sizeof current) {
+    if (!PathText::currentDirectory(current)) {
         say(InstallText::NoCurrentDirectory, InstallText::InstallErrorCaption, MB_ICONINFORMATION);
         return false;
     }
@@ -157,8 +156,7 @@ bool InstallDialog::checkFreeSpace(DWORD required)
 bool InstallDialog::ensureDestinationFolder()
 {
     char saved[PathText::Size];
-    DWORD length = GetCurrentDirectoryA(sizeof saved, saved);
-    if (length == 0 || length >= sizeof saved) {
+    if (!PathText::currentDirectory(saved)) {
         say(InstallText::CurrentDirectoryFailed, InstallText::ErrorCaption, MB_ICONWARNING);
         return false;
     }

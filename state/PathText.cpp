@@ -89,3 +89,9 @@ void PathText::driveRootOf(char* root, const char* path)
     root[2] = '\\';
     root[3] = '\0';
 }
+
+bool PathText::currentDirectory(char* path)
+{
+    DWORD length = GetCurrentDirectoryA(Size, path);
+    return length != 0 && length < Size;
+}

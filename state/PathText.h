@@ -24,4 +24,6 @@ public:
     static bool isDriveAbsolute(const char* text);
     // The root of the path's drive, "X:\" from its first character, into 4 bytes.
     static void driveRootOf(char* root, const char* path);
+    // The current directory into Size bytes; false when it is unavailable or longer.
+    static bool currentDirectory(char* path);
 };

@@ -47,12 +47,7 @@ bool sameTime(const FILETIME& a, const FILETIME& b)
 
 class Copy : public FolderTest {
 protected:
-    Copy() : FolderTest("D:\\copytest") {}
-    void SetUp() override
-    {
-        FolderTest::SetUp();
-        TestFiles::makeFolders(install);
-    }
+    Copy() : FolderTest("D:\\copytest", true) {}
 
     INT_PTR runCopy(std::int32_t type, Automation::Script script, Failures& failures,
                     const std::string& folder = "")
@@ -102,7 +97,7 @@ protected:
         return total;
     }
 
-    std::string install = root + "\\Velnora";
+    std::string& install = gameFolder;
     InstallState state;
     CopyDialog dialog{&state};
 };

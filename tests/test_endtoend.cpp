@@ -106,18 +106,6 @@ DWORD handlesOf(const SetupProcess& setup)
 class Journey : public FolderTest {
 protected:
     Journey() : FolderTest("D:\\e2e") {}
-    void SetUp() override
-    {
-        FolderTest::SetUp();
-        TestFiles::removeTree(folder);
-        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
-    }
-    void TearDown() override
-    {
-        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
-        FolderTest::TearDown();
-        TestFiles::removeTree(folder);
-    }
 
     void makeDiscs(const std::map<std::string, DWORD>& sizes = {})
     {
@@ -179,8 +167,7 @@ protected:
         running = nullptr;
     }
 
-    std::string folder = "C:\\Velnora";
-    std::string logPath = root + "\\standin.log";
+    std::string folder = "C:\\Velnora"; // the default install folder
     SetupProcess* running = nullptr;
 };
 

@@ -26,12 +26,6 @@ protected:
         makeDiscs();
     }
 
-    void TearDown() override
-    {
-        FolderTest::TearDown();
-        TestFiles::removeTree("C:\\Velnora");
-    }
-
     INT_PTR runInstall(Automation::Script script, Failures& failures)
     {
         return Automation::runModal(dialog, "IDD_INST_DLG", std::move(script), failures);
@@ -311,37 +305,32 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     discs->insertEvery();
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     TestFiles::makeFolders(root + "\\Velnora");
-    Failures failures;
-    INT_PTR result = runInstall([&](Automation& a) {
-        startInRoot(a);
-        a.answer(Expected::Disc1Back);
-        a.answer(Expected::Installed);
-    }, failures);
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(failures, Failures{});
-
-    TestRegistry::clear();
-    discs->insert(1);
-    result = runInstall([&](Automation& a) {
-        startInRoot(a);
-        discs->insertWhenAsked(a, 2);
-        a.answer(Expected::Disc1Back, IDCANCEL);
-        a.answer(Expected::Installed);
-    }, failures);
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(failures, Failures{});
-
-    TestRegistry::clear();
-    discs->insert(1);
-    result = runInstall([&](Automation& a) {
-        startInRoot(a, true);
-        discs->insertWhenAsked(a, 2);
-        discs->insertWhenAsked(a, 3);
-        // With disc 3 in the drive, the maximum type goes straight to success.
-        a.answer(Expected::Installed);
-    }, failures);
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(failures, Failures{});
+    const Automation::Script runs[] = {
+        [&](Automation& a) {
+            startInRoot(a);
+            a.answer(Expected::Disc1Back);
+            a.answer(Expected::Installed);
+        },
+        [&](Automation& a) {
+            startInRoot(a);
+            discs->insertWhenAsked(a, 2);
+            a.answer(Expected::Disc1Back, IDCANCEL);
+            a.answer(Expected::Installed);
+        },
+        [&](Automation& a) { // with disc 3 in the drive, the maximum type goes straight to success
+            startInRoot(a, true);
+            discs->insertWhenAsked(a, 2);
+            discs->insertWhenAsked(a, 3);
+            a.answer(Expected::Installed);
+        },
+    };
+    for (const Automation::Script& run : runs) {
+        TestRegistry::clear();
+        Failures failures;
+        EXPECT_EQ(runInstall(run, failures), 1);
+        EXPECT_EQ(failures, Failures{});
+        discs->insert(1);
+    }
     std::int32_t type = -1;
     EXPECT_TRUE(state.readSetupType(type));
     EXPECT_EQ(type, 1);

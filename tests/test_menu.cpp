@@ -17,17 +17,6 @@ using Failures = std::vector<std::string>;
 class Menu : public FolderTest {
 protected:
     Menu() : FolderTest("D:\\menutest") {}
-    void SetUp() override
-    {
-        FolderTest::SetUp();
-        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", logPath.c_str());
-    }
-
-    void TearDown() override
-    {
-        SetEnvironmentVariableA("VELNORA_STANDIN_LOG", nullptr);
-        FolderTest::TearDown();
-    }
 
     INT_PTR runMenu(Automation::Script script, Failures& failures)
     {
@@ -52,7 +41,6 @@ protected:
     }
 
     SetupMenuDialog menu;
-    std::string logPath = root + "\\standin.log";
 };
 
 } // namespace

@@ -51,12 +51,7 @@ HWND hiddenUninstallDialog()
 
 class Uninstall : public FolderTest {
 protected:
-    Uninstall() : FolderTest("D:\\uninsttest") {}
-    void SetUp() override
-    {
-        FolderTest::SetUp();
-        TestFiles::makeFolders(folder);
-    }
+    Uninstall() : FolderTest("D:\\uninsttest", true) {}
 
     // An installed game of the type, with every saved-game file beside it, recorded
     // as an installation records it.
@@ -95,7 +90,7 @@ protected:
         };
     }
 
-    std::string folder = root + "\\Velnora";
+    std::string& folder = gameFolder;
     InstallState state;
     UninstallDialog dialog{&state};
 };
@@ -303,15 +298,24 @@ TEST_F(Uninstall, TheLongestInstallFolderGoesCompletelyAndLongerSavePathsAreSkip
     EXPECT_FALSE(TestFiles::exists(tooLong + "ENV.INI"));
 }
 
-using UninstallFromMenu = Uninstall;
+class UninstallFromMenu : public Uninstall {
+protected:
+    // The menu run on this thread; the script gets its window.
+    void runMenu(const std::function<void(Automation&, HWND)>& script)
+    {
+        SetupMenuDialog menu;
+        Failures failures;
+        Automation::runModal(menu, "IDD_SETUP_DLG", [&](Automation& a) {
+            script(a, a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL));
+        }, failures);
+        EXPECT_EQ(failures, Failures{});
+    }
+};
 
 TEST_F(UninstallFromMenu, NoToTheConfirmationDoesNothingAndReadsNothing)
 {
     install(0);
-    SetupMenuDialog menu;
-    Failures failures;
-    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
-        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+    runMenu([](Automation& a, HWND window) {
         TestRegistry::clear(); // would relabel the menu if it were read again
         a.click(window, IDC_INSTALL);
         a.answer(Expected::ConfirmUninstall, IDNO);
@@ -319,24 +323,19 @@ TEST_F(UninstallFromMenu, NoToTheConfirmationDoesNothingAndReadsNothing)
         a.check(a.visibleDialogs().size() == 1, "something opened");
         a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "the menu relabelled itself");
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(failures, Failures{});
+    });
     EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
 }
 
 TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAgain)
 {
     install(0);
-    SetupMenuDialog menu;
-    Failures failures;
-    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
-        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+    runMenu([](Automation& a, HWND window) {
         a.startUninstall(window, IDNO);
         a.answer(Expected::Uninstalled);
         a.expectMenu(window, false);
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(failures, Failures{});
+    });
     EXPECT_EQ(present(gameFiles(0)), Names{});
     EXPECT_EQ(present(saveFiles()), saveFiles());
 }
@@ -345,18 +344,14 @@ TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheReco
 {
     install(0);
     TestRegistry::remove("Current");
-    SetupMenuDialog menu;
-    Failures failures;
-    Automation::runModal(menu, "IDD_SETUP_DLG", [](Automation& a) {
-        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+    runMenu([](Automation& a, HWND window) {
         a.startUninstall(window, IDYES);
         a.answer(Expected::NoInstallFolder);
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
         a.expectMenu(window, true);
         a.click(window, IDCANCEL);
-    }, failures);
-    EXPECT_EQ(failures, Failures{});
+    });
     EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
     EXPECT_TRUE(TestRegistry::keyExists());
 }

@@ -6,10 +6,9 @@
 #include <string>
 
 namespace TestFiles {
-const char CdromRoot[] = "Q:\\";
-const char RemovableRoot[] = "R:\\";
-const char NetworkRoot[] = "N:\\";
-const char HardDiskRoot[] = "D:\\";
+// The CD-ROM drive, a removable drive, a network drive and a hard disk.
+constexpr const char *CdromRoot = "Q:\\", *RemovableRoot = "R:\\", *NetworkRoot = "N:\\",
+                     *HardDiskRoot = "D:\\";
 
 std::string exeFolder(); // the folder of the running test program, with a backslash
 bool write(const std::string& path, const std::string& bytes);
