@@ -1,5 +1,4 @@
-// The base of every dialog: one static procedure routes each message to the object
-// kept in the window's DWL_USER slot.
+// DialogBase: the base of every dialog, routed through the window's DWL_USER slot.
 #pragma once
 #include <windows.h>
 

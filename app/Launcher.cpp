@@ -1,4 +1,4 @@
-// Process start and end: the DLL search, the single-instance guard and the menu's run.
+// The run: the DLL search, the single-instance guard, COM and the menu.
 #include "Launcher.h"
 
 #include <objbase.h>

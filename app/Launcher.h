@@ -1,4 +1,4 @@
-// Process start and end: the single-instance guard and the menu's run.
+// Launcher: the whole run of setup.exe, from the DLL search to the menu's end.
 #pragma once
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// The one table of the seam, shared by the whole program.
 #include "SystemCallSeam.h"
 
 SystemCallSeam& SystemCallSeam::active()

@@ -1,3 +1,4 @@
+// The system's message for a code, through FormatMessageA.
 #include "SystemError.h"
 
 void SystemError::describe(DWORD code, const char* format, const char* unknown,

@@ -1,4 +1,4 @@
-// The DLL search restricted, and system DLLs loaded from the system folder by full path.
+// The restricted search and the loads by full path from the system folder.
 #include "SystemLibraries.h"
 
 #include "../state/PathText.h"

@@ -1,6 +1,4 @@
-// The operations that run a copy job (declared with the record in app/CopyJob.h):
-// starting the worker, the progress bars, subdirectories and the deletion of what the
-// job installs.
+// Running a copy job (declared in app/CopyJob.h): the worker's start, bars, subfolders, deletion.
 #include "../app/CopyJob.h"
 
 #include <commctrl.h>

@@ -1,5 +1,4 @@
-// The copy worker thread: copies every file that the job's setup type lists from the
-// discs into the install folder, disc by disc, and reports its outcome to the dialog.
+// The copy: disc prompts, 64 KiB chunks, file times, and the deletion after a failure.
 #include "CopyWorker.h"
 
 #include <memory>
@@ -22,7 +21,8 @@ DWORD WINAPI CopyWorker::threadMain(void* job)
 }
 
 CopyWorker::CopyWorker(CopyJob& job)
-    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{}, prompt{}
+    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{},
+      prompt{}
 {
 }
 
@@ -33,14 +33,14 @@ void CopyWorker::run()
         finish(CopyStatus::Failed);
         return;
     }
-    bool copied = InstallManifest::walkDiscs(job.jobSetupType(), [this](int disc, const char* entry) {
+    auto step = [this](int disc, const char* entry) {
         if (!waitForDisc(disc)) {
             finish(CopyStatus::Failed);
             return false;
         }
         return entry == nullptr || copyEntry(entry) == Step::Next;
-    });
-    if (copied)
+    };
+    if (InstallManifest::walkDiscs(job.jobSetupType(), step))
         finish(CopyStatus::Done);
 }
 

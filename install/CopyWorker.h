@@ -1,5 +1,4 @@
-// The copy worker thread: copies every file that the job's setup type lists from the
-// discs into the install folder, disc by disc, and reports its outcome to the dialog.
+// CopyWorker: the thread that copies the job's files disc by disc and reports the outcome.
 #pragma once
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// The free space, through the function that each Windows has.
 #include "DiskSpace.h"
 
 #include "../app/SystemLibraries.h"

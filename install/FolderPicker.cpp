@@ -1,4 +1,4 @@
-// The shell's folder picker, as the install dialog uses it for both of its choices.
+// The picker's call, its callback that selects the starting folder, and the chosen path.
 #include "FolderPicker.h"
 
 #include <shlobj.h>

@@ -1,4 +1,4 @@
-// The shell's folder picker, as the install dialog uses it for both of its choices.
+// FolderPicker: the shell's folder picker, for both of the install dialog's choices.
 #pragma once
 #include <windows.h>
 

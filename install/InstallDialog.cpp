@@ -195,8 +195,8 @@ bool InstallDialog::runCopy()
 // At least once, then again after every OK while disc 1 is not in the drive.
 void InstallDialog::askForDiscOneBack()
 {
-    while (say(InstallText::Disc1Back, InstallText::DiscChangeCaption, MB_ICONWARNING | MB_OKCANCEL) ==
-               IDOK &&
+    UINT style = MB_ICONWARNING | MB_OKCANCEL;
+    while (say(InstallText::Disc1Back, InstallText::DiscChangeCaption, style) == IDOK &&
            !discOnePresent()) {
     }
 }

@@ -106,7 +106,8 @@ void SetupMenuDialog::onInstallOrUninstall()
     if (notInstalled == 1) {
         if (installDialog == nullptr)
             return;
-        installDialog->showModal(hInstance, "IDD_INST_DLG", hwnd); // it reports every outcome itself
+        // The install and copy dialogs report every outcome themselves.
+        installDialog->showModal(hInstance, "IDD_INST_DLG", hwnd);
     } else {
         if (uninstallDialog == nullptr)
             return;

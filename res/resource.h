@@ -1,5 +1,4 @@
-// Identifiers shared by the resource script and the code. The dialog templates
-// are named by string ("IDD_SETUP_DLG"...), so those names are not defined here.
+// Identifiers shared by the resource script and the code; templates are named by string.
 #pragma once
 
 #define IDB_WAIT_PICTURE 113

@@ -1,5 +1,4 @@
-// What each setup type copies from which disc, how much room it needs, and which
-// files of the install folder belong to the player: constant tables.
+// The manifest's constant tables: file lists, markers, byte counts and saved games.
 #include "InstallManifest.h"
 
 #include <cstring>

@@ -1,5 +1,4 @@
-// What each setup type copies from which disc, how much room it needs, and which
-// files of the install folder belong to the player: constant tables.
+// InstallManifest: what each setup type copies from which disc, and the player's files.
 #pragma once
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// The per-user registry record of the installation: HKCU\software\Quennet\Velnora.
+// The record's path table, and its reads and writes through the registry functions.
 #include "InstallRegistry.h"
 
 #include <cstring>

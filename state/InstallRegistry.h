@@ -1,4 +1,4 @@
-// The per-user registry record of the installation: HKCU\software\Quennet\Velnora.
+// InstallRegistry: the per-user record of the installation, HKCU\software\Quennet\Velnora.
 #pragma once
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// The manifest's files joined to a folder, one at a time.
 #include "InstalledFiles.h"
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-// Bounded text operations on the program's fixed path buffers (Shift-JIS text).
+// PathText: bounded operations on the program's fixed path buffers (Shift-JIS text).
 #pragma once
 #include <cstddef>
 

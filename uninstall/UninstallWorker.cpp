@@ -1,5 +1,4 @@
-// The uninstall worker: removes the installed files, the registry record and, on
-// request, the saved games and the emptied folder, as the registry record says.
+// The removal: game files, the check for files left, the record, saved games, the folder.
 #include "UninstallWorker.h"
 
 #include "../state/InstallManifest.h"

@@ -1,5 +1,4 @@
-// The uninstall worker: removes the installed files, the registry record and, on
-// request, the saved games and the emptied folder, as the registry record says.
+// UninstallWorker: removes what the registry record says was installed, and the record.
 #pragma once
 #include <windows.h>
 
