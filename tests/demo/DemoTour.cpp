@@ -81,8 +81,7 @@ void shoot(const char* name)
 // Waits until the prompt is gone: the next prompt must not be taken for this one.
 void swapDisc(Automation& a, DiscSet& discs, HWND copy, int disc, const char* picture)
 {
-    std::string prompt = "ＣＤ－ＲＯＭの中のディスクをディスク " + std::to_string(disc) + " に交換してください";
-    HWND box = a.waitForMessage("ディスクの交換", prompt.c_str(), CopyTimeout);
+    HWND box = a.waitFor(Expected::discPrompt(disc), CopyTimeout);
     if (box == nullptr)
         return;
     // The worker waits on the prompt, so the overall bar stands still meanwhile.
@@ -98,10 +97,10 @@ void swapDisc(Automation& a, DiscSet& discs, HWND copy, int disc, const char* pi
     a.waitGone(box);
 }
 
-void answer(Automation& a, const char* caption, int button, const char* picture,
+void answer(Automation& a, const ExpectedBox& expected, int button, const char* picture,
             DWORD timeout = Automation::DefaultTimeout)
 {
-    HWND box = a.waitForMessageBox(caption, timeout);
+    HWND box = a.waitFor(expected, timeout);
     if (box == nullptr)
         return;
     if (picture != nullptr)
@@ -123,10 +122,10 @@ void tourOfSetup(DiscSet& discs)
         return;
     }
     Automation user([&](Automation& a) {
-        HWND menu = a.waitForDialog("Velnora", IDC_INSTALL, 60000);
+        HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
         shoot("01-menu");
         a.click(menu, IDC_INSTALL);
-        HWND install = a.waitForDialog("インストール", IDC_DESTINATION);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         shoot("02-install-dialog");
         a.click(install, IDC_CHANGE);
         a.waitUntil([&] { return a.visibleDialogs().size() >= 3; });
@@ -134,13 +133,13 @@ void tourOfSetup(DiscSet& discs)
         a.answerFolderPicker("D:\\Games");
         a.click(install, IDC_MAXIMUM);
         a.click(install, IDOK);
-        answer(a, "ディスクの要求", IDOK, "04-disc-request");
+        answer(a, Expected::InsertDisc1, IDOK, "04-disc-request");
         discs.insert(1);
         a.waitUntil([&] { return a.visibleDialogs().size() >= 3; });
         shoot("04b-drive-picker");
         a.answerFolderPicker("Q:\\");
-        answer(a, "ディレクトリ作成", IDYES, "05-create-folder");
-        HWND copy = a.waitForDialog("インストール中", IDC_FILE_BAR);
+        answer(a, Expected::CreateFolder, IDYES, "05-create-folder");
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         if (copy == nullptr)
             return;
         a.waitUntil([&] { return Automation::itemText(copy, IDC_FILE_NAME) == "VO1.ARC"; }, CopyTimeout);
@@ -148,13 +147,13 @@ void tourOfSetup(DiscSet& discs)
         shoot("06-copy-progress");
         swapDisc(a, discs, copy, 2, "07-disc-change");
         swapDisc(a, discs, copy, 3, nullptr);
-        answer(a, "インストールの終了", IDOK, "08-installed", CopyTimeout);
-        a.waitUntil([&] { return Automation::itemText(menu, IDC_INSTALL) == "ｱﾝｲﾝｽﾄｰﾙ"; });
+        answer(a, Expected::Installed, IDOK, "08-installed", CopyTimeout);
+        a.expectText(menu, IDC_INSTALL, Expected::UninstallLabel);
         shoot("09-menu-installed");
         a.click(menu, IDC_INSTALL);
-        answer(a, "アンインストール", IDYES, "10-uninstall-confirm");
-        answer(a, "アンインストール", IDNO, "11-uninstall-question");
-        answer(a, "アンインストールの終了", IDOK, "13-uninstalled");
+        answer(a, Expected::ConfirmUninstall, IDYES, "10-uninstall-confirm");
+        answer(a, Expected::DeleteSaves, IDNO, "11-uninstall-question");
+        answer(a, Expected::Uninstalled, IDOK, "13-uninstalled");
         a.click(menu, IDCANCEL);
     }, process.dwProcessId);
     for (const std::string& failure : user.finish())
@@ -181,8 +180,8 @@ void pictureOfTheUninstallNote()
     InstallState state;
     UninstallDialog dialog(&state);
     Automation user([](Automation& a) {
-        a.answerMessageBox("アンインストール", "セーブデータを削除しますか？", IDI_QUESTION, IDNO);
-        a.waitForDialog("アンインストール");
+        a.answer(Expected::DeleteSaves, IDNO);
+        a.waitForDialog(Expected::UninstallDialog.c_str());
         shoot("12-uninstall-note");
         HeldWorker::release();
     });
