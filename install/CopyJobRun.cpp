@@ -4,10 +4,10 @@
 #include <commctrl.h>
 #include <cstring>
 
+#include "../app/SystemCallSeam.h"
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
 #include "../state/InstalledFiles.h"
-#include "../app/SystemCallSeam.h"
 #include "CopyWorker.h"
 
 bool CopyJob::startWorker(HWND copyDialog)

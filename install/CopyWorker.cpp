@@ -30,18 +30,18 @@ CopyWorker::CopyWorker(CopyJob& job)
 void CopyWorker::run()
 {
     if (!InstallManifest::isSetupType(job.jobSetupType())) {
-        finish(CopyStatus::Failed);
+        job.reportOutcome(CopyStatus::Failed);
         return;
     }
     auto step = [this](int disc, const char* entry) {
         if (!waitForDisc(disc)) {
-            finish(CopyStatus::Failed);
+            job.reportOutcome(CopyStatus::Failed);
             return false;
         }
         return entry == nullptr || copyEntry(entry) == Step::Next;
     };
     if (InstallManifest::walkDiscs(job.jobSetupType(), step))
-        finish(CopyStatus::Done);
+        job.reportOutcome(CopyStatus::Done);
 }
 
 // False when the user refused to put the disc in.
@@ -68,13 +68,13 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
     // A path that would not fit is a failed copy, never a truncated or overrun one.
     if (!PathText::concat(sourcePath, sizeof sourcePath, job.jobSourceRoot(), entry) ||
         !PathText::join(destinationPath, sizeof destinationPath, job.jobInstallFolder(), entry)) {
-        finish(CopyStatus::Failed);
+        job.reportOutcome(CopyStatus::Failed);
         return Step::Stop;
     }
     job.ensureSubdirectory(entry);
     HANDLE source = openSource();
     if (source == INVALID_HANDLE_VALUE) {
-        finish(CopyStatus::Failed);
+        job.reportOutcome(CopyStatus::Failed);
         return Step::Stop;
     }
     job.ensureSubdirectory(entry);
@@ -82,7 +82,7 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
         calls.createFile(destinationPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (destination == INVALID_HANDLE_VALUE) {
         CloseHandle(source);
-        finish(CopyStatus::Failed);
+        job.reportOutcome(CopyStatus::Failed);
         return Step::Stop;
     }
     copyFile(source, destination, entry);
@@ -91,7 +91,7 @@ CopyWorker::Step CopyWorker::copyEntry(const char* entry)
     if (job.getStatus() != CopyStatus::Idle) {
         // The outcome is stored only once the files are gone: the dialog closes on it.
         job.deleteInstalledFiles();
-        finish(CopyStatus::Failed);
+        job.reportOutcome(CopyStatus::Failed);
         return Step::Stop;
     }
     return Step::Next;
@@ -130,9 +130,4 @@ void CopyWorker::copyFile(HANDLE source, HANDLE destination, const char* entry)
     if (!GetFileTime(source, &created, &accessed, &written) ||
         !calls.setFileTime(destination, &created, &accessed, &written))
         job.reportFailure();
-}
-
-void CopyWorker::finish(CopyStatus outcome)
-{
-    job.reportOutcome(outcome);
 }

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "../app/CopyJob.h"
-#include "../state/PathText.h"
 #include "../app/SystemCallSeam.h"
+#include "../state/PathText.h"
 
 class CopyWorker {
 public:
@@ -23,7 +23,6 @@ private:
     Step copyEntry(const char* entry);
     HANDLE openSource();
     void copyFile(HANDLE source, HANDLE destination, const char* entry);
-    void finish(CopyStatus outcome);
 
     CopyJob& job;
     SystemCallSeam& calls;

@@ -8,6 +8,7 @@
 #include "app/SystemCallSeam.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
+#include "state/InstalledFiles.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
 #include "support/HeldWorker.h"
@@ -294,7 +295,7 @@ TEST_F(Uninstall, TheLongestInstallFolderGoesCompletelyAndLongerSavePathsAreSkip
     std::string tooLong = root + "\\" + std::string(248 - root.size() - 1, 't') + "\\";
     ASSERT_TRUE(TestFiles::makeFolders(tooLong));
     TestFiles::write(tooLong + "ENV.INI", "x");
-    UninstallWorker::deleteSaveData(tooLong.c_str());
+    InstalledFiles::deleteSaveFiles(tooLong.c_str());
     EXPECT_FALSE(TestFiles::exists(tooLong + "ENV.INI"));
 }
 

@@ -32,5 +32,4 @@ private:
     LONG deleteSaves;
     HANDLE workerThread;
     char fileLeft[PathText::Size]; // written by the worker before result
-
 };

@@ -37,12 +37,7 @@ UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool de
     if (!state.deleteInstallRecord())
         return UninstallResult::RecordNotDeleted;
     if (deleteSaves)
-        deleteSaveData(folder);
+        InstalledFiles::deleteSaveFiles(folder);
     RemoveDirectoryA(folder); // goes only when nothing is left in it
     return UninstallResult::Finished;
-}
-
-void UninstallWorker::deleteSaveData(const char* folder)
-{
-    InstalledFiles::deleteSaveFiles(folder);
 }

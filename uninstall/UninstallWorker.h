@@ -22,6 +22,4 @@ public:
     // holds the path of the first game file that is still there.
     static UninstallResult removeInstallation(InstallState& state, bool deleteSaves,
                                               char* fileLeft);
-    // Deletes every saved-game file from the folder; a name that would not fit is skipped.
-    static void deleteSaveData(const char* folder);
 };
