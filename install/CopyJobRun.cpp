@@ -21,8 +21,9 @@ bool CopyJob::startWorker(HWND copyDialog)
         CloseHandle(workerThread);
         workerThread = nullptr;
     }
+    DWORD threadId = 0; // Windows 98 and ME fail the start without somewhere to put it
     workerThread = SystemCallSeam::active().createThread(nullptr, 0, CopyWorker::threadMain, this,
-                                                          0, nullptr);
+                                                          0, &threadId);
     return workerThread != nullptr;
 }
 

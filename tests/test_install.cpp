@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallState.h"
+#include "app/SystemCallSeam.h"
 #include "app/SystemError.h"
 #include "install/DiskSpace.h"
 #include "install/InstallDialog.h"
@@ -337,8 +338,26 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     EXPECT_TRUE(TestFiles::exists(root + "\\Velnora\\VO2.ARC"));
 }
 
+namespace {
+int startsWithAnId;
+// Windows 98 and ME refuse to start a thread without somewhere to put its id.
+HANDLE WINAPI startAsWindows98(LPSECURITY_ATTRIBUTES security, SIZE_T stack,
+                               LPTHREAD_START_ROUTINE start, LPVOID parameter, DWORD flags, LPDWORD id)
+{
+    if (id == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    ++startsWithAnId;
+    return CreateThread(security, stack, start, parameter, flags, id);
+}
+} // namespace
+
+// Both workers, the copy's and the uninstaller's, start on a Windows 98 thread start.
 TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
 {
+    SystemCallSeam::active().createThread = startAsWindows98;
+    startsWithAnId = 0;
     discs->insert(1);
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     TestFiles::makeFolders(root + "\\Velnora");
@@ -360,8 +379,14 @@ TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
         discs->completeStandardCopy(a);
         a.waitGone(install);
         a.expectMenu(window, true);
+        a.check(state.isInstalled(), "not recorded as installed");
+
+        a.startUninstall(window, IDNO);
+        a.answer(Expected::Uninstalled);
+        a.expectMenu(window, false);
         a.click(window, IDCANCEL);
     }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
-    EXPECT_TRUE(state.isInstalled());
+    EXPECT_FALSE(state.isInstalled());
+    EXPECT_EQ(startsWithAnId, 2);
 }

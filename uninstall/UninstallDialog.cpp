@@ -35,8 +35,9 @@ void UninstallDialog::onInitDialog()
                       ? 1
                       : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
+    DWORD threadId = 0; // Windows 98 and ME fail the start without somewhere to put it
     workerThread = SystemCallSeam::active().createThread(nullptr, 0, UninstallWorker::threadMain,
-                                                         this, 0, nullptr);
+                                                         this, 0, &threadId);
     centreOnScreen(hwnd);
     if (workerThread == nullptr)
         fail(UninstallText::CannotStart); // no worker, so no report would ever come
