@@ -47,8 +47,9 @@ public:
     void advanceProgress(DWORD bytes);
     // Creates the directory named by the part of a list entry before its first backslash.
     void ensureSubdirectory(const char* entry);
-    // Deletes from the install folder every file that the job's setup type lists.
-    void deleteInstalledFiles();
+    // Deletes from the install folder every file that the job's setup type lists; the
+    // error of the first deletion that failed, ERROR_SUCCESS when none did.
+    DWORD deleteInstalledFiles();
 
     // The worker's side of the status word.
     void reportFailure();                   // a read, write or file-time failure: Idle -> Abort

@@ -6,9 +6,9 @@ class DialogBase {
 public:
     // What showModal gives back: the task completed, it was cancelled or failed (the
     // value of IDCANCEL too), or the dialog could not be created.
-    static const INT_PTR Completed = 1;
-    static const INT_PTR Cancelled = 2;
-    static const INT_PTR NotCreated = -1;
+    static constexpr INT_PTR Completed = 1;
+    static constexpr INT_PTR Cancelled = 2;
+    static constexpr INT_PTR NotCreated = -1;
 
     DialogBase();
     virtual ~DialogBase();

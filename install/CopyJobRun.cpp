@@ -72,7 +72,8 @@ void CopyJob::ensureSubdirectory(const char* entry)
         CreateDirectoryA(directory, nullptr);
 }
 
-void CopyJob::deleteInstalledFiles()
+DWORD CopyJob::deleteInstalledFiles()
 {
-    InstalledFiles::deleteGameFiles(installFolder, setupType);
+    return InstalledFiles::deleteGameFiles(installFolder, setupType,
+                                           SystemCallSeam::active().deleteFile);
 }

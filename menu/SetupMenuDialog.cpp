@@ -4,11 +4,13 @@
 #include <new>
 #include <shellapi.h>
 
+#include "../app/NamedMutex.h"
 #include "../app/SystemCallSeam.h"
 #include "../state/PathText.h"
 #include "../install/InstallDialog.h"
 #include "../uninstall/UninstallDialog.h"
 #include "../res/resource.h"
+#include "MenuPicture.h"
 #include "MenuText.h"
 
 namespace {
@@ -51,17 +53,15 @@ INT_PTR SetupMenuDialog::dialogProc(UINT message, WPARAM wParam, LPARAM lParam)
 // A menu that finds the running mutex already there ends before it is ever shown.
 void SetupMenuDialog::onInitDialog()
 {
-    runningMutex = CreateMutexA(nullptr, FALSE, MenuText::RunningMutexName);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (!NamedMutex::createFirst(MenuText::RunningMutexName, runningMutex)) {
         endingUnseen = true;
         EndDialog(hwnd, Cancelled);
-        CloseHandle(runningMutex);
-        runningMutex = nullptr;
         return;
     }
     endingUnseen = false;
     playButton = GetDlgItem(hwnd, IDC_PLAY);
     refreshInstallState();
+    MenuPicture::fitBeside(hwnd, GetDlgItem(hwnd, IDC_DIRECTX));
     centreOnScreen(hwnd);
 }
 
@@ -158,21 +158,41 @@ void SetupMenuDialog::refreshInstallState()
 
 // A program that asks for elevation (by its manifest, or by a name that Windows takes
 // for an installer's, such as dxsetup.exe) cannot be created by this unelevated program;
-// the shell starts it instead, after the elevation prompt.
+// the shell starts it instead, after the elevation prompt. The program gets Windows' own
+// error mode, not this one's, and its path in quotes as its command line, so that a
+// folder with a space in its name stays one argument.
 int SetupMenuDialog::launchProgram(HWND owner, const char* applicationPath,
                                    const char* workingDirectory)
 {
+    char commandLine[PathText::Size + 2];
+    if (!PathText::concat(commandLine, sizeof commandLine, "\"", applicationPath, "\""))
+        return 0;
     STARTUPINFOA startup;
-    GetStartupInfoA(&startup);
+    startupInfoToPassOn(startup);
     PROCESS_INFORMATION process;
-    if (!SystemCallSeam::active().createProcess(applicationPath, nullptr, nullptr, nullptr, FALSE,
-                                                0, nullptr, workingDirectory, &startup, &process))
+    if (!SystemCallSeam::active().createProcess(applicationPath, commandLine, nullptr, nullptr,
+                                                FALSE, CREATE_DEFAULT_ERROR_MODE, nullptr,
+                                                workingDirectory, &startup, &process))
         return GetLastError() == ErrorElevationRequired
                    ? launchThroughShell(owner, applicationPath, workingDirectory)
                    : 0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 1;
+}
+
+// This program's own start-up information, so that the show state and the title carry
+// over, without what only means something in this process: the C runtime's file table
+// that a parent may pass, and standard handles, which are not inherited.
+void SetupMenuDialog::startupInfoToPassOn(STARTUPINFOA& startup)
+{
+    SystemCallSeam::active().getStartupInfo(&startup);
+    startup.cbReserved2 = 0;
+    startup.lpReserved2 = nullptr;
+    startup.dwFlags &= ~STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = nullptr;
+    startup.hStdError = nullptr;
 }
 
 // A refused prompt fails like any other start. The call returns only once the start is
@@ -187,7 +207,7 @@ int SetupMenuDialog::launchThroughShell(HWND owner, const char* applicationPath,
     execute.lpFile = applicationPath;
     execute.lpDirectory = workingDirectory;
     execute.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&execute) ? 1 : 0;
+    return SystemCallSeam::active().shellExecute(&execute) ? 1 : 0;
 }
 
 // A length of the buffer's size or more is GetCurrentDirectoryA asking for a larger buffer.

@@ -35,6 +35,7 @@ private:
     void onPlay();
     void onDirectX();
     void refreshInstallState();
+    static void startupInfoToPassOn(STARTUPINFOA& startup);
     static int launchThroughShell(HWND owner, const char* applicationPath,
                                   const char* workingDirectory);
 

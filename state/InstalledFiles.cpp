@@ -1,34 +1,45 @@
 // The manifest's files joined to a folder, one at a time.
 #include "InstalledFiles.h"
 
-#include <windows.h>
-
 #include "InstallManifest.h"
 #include "PathText.h"
 
 namespace {
 
-bool deleteFile(const char* folder, const char* name)
+// What the deletion of one file said; a file that is not there is no failure.
+DWORD deleteFile(const char* folder, const char* name, decltype(&DeleteFileA) deleteFile)
 {
     char path[PathText::Size];
-    if (PathText::join(path, sizeof path, folder, name)) {
-        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path);
-    }
-    return true;
+    if (!PathText::join(path, sizeof path, folder, name))
+        return ERROR_SUCCESS;
+    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    if (deleteFile(path))
+        return ERROR_SUCCESS;
+    DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : error;
 }
 
 } // namespace
 
-void InstalledFiles::deleteGameFiles(const char* folder, std::int32_t setupType)
+DWORD InstalledFiles::deleteGameFiles(const char* folder, std::int32_t setupType,
+                                      decltype(&DeleteFileA) remove)
 {
-    InstallManifest::forEachGameFile(setupType,
-                                     [&](const char* name) { return deleteFile(folder, name); });
+    DWORD firstError = ERROR_SUCCESS;
+    InstallManifest::forEachGameFile(setupType, [&](const char* name) {
+        DWORD error = deleteFile(folder, name, remove);
+        if (firstError == ERROR_SUCCESS)
+            firstError = error;
+        return true;
+    });
+    return firstError;
 }
 
 void InstalledFiles::deleteSaveFiles(const char* folder)
 {
-    InstallManifest::forEachSaveFile([&](const char* name) { return deleteFile(folder, name); });
+    InstallManifest::forEachSaveFile([&](const char* name) {
+        deleteFile(folder, name, DeleteFileA);
+        return true;
+    });
 }
 
 bool InstalledFiles::findGameFileLeft(const char* folder, std::int32_t setupType, char* path,

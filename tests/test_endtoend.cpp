@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include "app/Launcher.h"
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
@@ -346,16 +347,70 @@ TEST_F(EndToEnd, ASecondStartEndsSilentlyAndLeavesTheFirstAlone)
     EXPECT_EQ(first.waitForExit(), 0);
 }
 
+namespace {
+// A mutex that this user may not open, as a copy running as administrator leaves it to a
+// copy that runs without: Wine refuses it (access denied) for a mutex with an empty DACL.
+HANDLE createRefused(const char* name)
+{
+    SECURITY_DESCRIPTOR descriptor;
+    ACL empty;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, &descriptor, FALSE};
+    return CreateMutexA(&attributes, FALSE, name);
+}
+
+void expectNoWindowAndZero(const char* why)
+{
+    SetupProcess setup(TestFiles::CdromRoot);
+    ASSERT_TRUE(setup.started);
+    Automation watch([&](Automation& a) { a.check(a.staysWithoutWindows(1000), why); }, setup.id());
+    EXPECT_EQ(setup.waitForExit(), 0);
+    EXPECT_EQ(watch.finish(), Failures{});
+}
+} // namespace
+
 TEST_F(EndToEnd, AStartWhileTheGameRunsEndsWithoutAWindow)
 {
     HANDLE running = CreateMutexA(nullptr, FALSE, "Velnora_Running");
-    SetupProcess setup(TestFiles::CdromRoot);
-    ASSERT_TRUE(setup.started);
-    Automation watch([](Automation& a) { a.check(a.staysWithoutWindows(1000), "the menu was shown"); },
-                     setup.id());
-    EXPECT_EQ(setup.waitForExit(), 0);
-    EXPECT_EQ(watch.finish(), Failures{});
+    expectNoWindowAndZero("the menu was shown");
     CloseHandle(running);
+    running = createRefused("Velnora_Running");
+    ASSERT_EQ(CreateMutexA(nullptr, FALSE, "Velnora_Running"), nullptr);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    expectNoWindowAndZero("the menu was shown beside a game started as administrator");
+    CloseHandle(running);
+}
+
+TEST_F(EndToEnd, AStartWhileACopyRunsAsAdministratorEndsSilently)
+{
+    HANDLE elevated = createRefused(Launcher::InstallerMutexName);
+    ASSERT_NE(elevated, nullptr);
+    expectNoWindowAndZero("a second copy came up beside one that runs as administrator");
+    CloseHandle(elevated);
+}
+
+// In a prefix made under another locale the menu's font has no replacement: the dialog
+// units shrink, and the picture must still leave every control in sight.
+TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
+{
+    const char* replacements = "Software\\Wine\\Fonts\\Replacements";
+    const char* font = "ＭＳ Ｐゴシック";
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, replacements, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteValueA(key, font), ERROR_SUCCESS);
+    SetupProcess setup(TestFiles::CdromRoot);
+    Automation user([](Automation& a) {
+        HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
+        a.expectPictureClear(menu, false);
+        a.click(menu, IDCANCEL);
+    }, setup.id());
+    Failures failures = user.finish();
+    RegSetValueExA(key, font, 0, REG_SZ, reinterpret_cast<const BYTE*>("IPAPGothic"), sizeof "IPAPGothic");
+    RegCloseKey(key);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(setup.waitForExit(), 0);
 }
 
 // A player whose Windows is not Japanese: this test runs in a ctest entry of its own under

@@ -1,10 +1,12 @@
 // The dialog framework and the program's start: routing, centring, single instance.
 #include <gtest/gtest.h>
 
+#include <objbase.h>
 #include <vector>
 
 #include "app/DialogBase.h"
 #include "app/Launcher.h"
+#include "app/SystemCallSeam.h"
 #include "support/Automation.h"
 #include "support/TestRegistry.h"
 
@@ -104,6 +106,53 @@ TEST_F(Launch, RunsTheMenuAndReleasesTheMutexesAfterwards)
     EXPECT_EQ(user.finish(), std::vector<std::string>{});
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, Launcher::InstallerMutexName), nullptr);
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
+}
+
+namespace {
+UINT errorMode()
+{
+    UINT mode = SetErrorMode(0);
+    SetErrorMode(mode);
+    return mode;
+}
+
+HRESULT comAtTheStart = E_FAIL;
+UINT errorModeAtTheStart = 0;
+// Starts nothing: looks at the menu's thread at the moment it would start a program.
+BOOL WINAPI probingStart(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID,
+                         LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)
+{
+    comAtTheStart = CoInitialize(nullptr); // S_FALSE: the thread has COM in its own apartment
+    if (SUCCEEDED(comAtTheStart))
+        CoUninitialize();
+    errorModeAtTheStart = errorMode();
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return FALSE;
+}
+} // namespace
+
+// The menu appears before any drive is looked at, and the folder picker and the shell's
+// start run on its thread.
+TEST_F(Launch, DriveErrorsFailQuietlyFromTheStartAndTheMenusThreadHasCom)
+{
+    UINT before = SetErrorMode(0);
+    SystemCallSeam::active().createProcess = probingStart;
+    UINT modeWithTheMenu = 0;
+    Automation user([&](Automation& a) {
+        HWND menu = a.waitForDialog("Velnora", 1008);
+        modeWithTheMenu = errorMode();
+        a.click(menu, 1011); // DirectX
+        a.answer(Expected::DirectXFailed);
+        a.click(menu, IDCANCEL);
+        a.waitGone(menu);
+    });
+    EXPECT_EQ(Launcher::run(GetModuleHandleA(nullptr)), 0);
+    EXPECT_EQ(user.finish(), std::vector<std::string>{});
+    SystemCallSeam::active() = SystemCallSeam();
+    SetErrorMode(before);
+    EXPECT_EQ(modeWithTheMenu & SEM_FAILCRITICALERRORS, static_cast<UINT>(SEM_FAILCRITICALERRORS));
+    EXPECT_EQ(errorModeAtTheStart & SEM_FAILCRITICALERRORS, static_cast<UINT>(SEM_FAILCRITICALERRORS));
+    EXPECT_EQ(comAtTheStart, S_FALSE);
 }
 
 TEST(TestAutomation, TellsTheStandardIconsApart)

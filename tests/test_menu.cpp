@@ -57,6 +57,11 @@ TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
         GetWindowRect(window, &rect);
         int width = rect.right - rect.left;
         a.check(rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, "menu not centred");
+        // With the dialog font mapped, as on a Japanese Windows: the picture as it was drawn.
+        a.expectPictureClear(window, true);
+        HWND note = GetDlgItem(window, -1);
+        a.check(note != nullptr && (GetWindowLongA(note, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT,
+                "the note beside the picture lost its number");
         a.click(window, IDCANCEL);
     }, failures), IDCANCEL);
     EXPECT_EQ(failures, Failures{});
@@ -131,14 +136,50 @@ TEST_F(Menu, PlayWithoutAGamePathWarnsAndStaysOpen)
     EXPECT_EQ(failures, Failures{});
 }
 
+namespace {
+bool askedToShow, shownAnyway;
+
+bool showsDialog(HWND window, UINT message, LPARAM lParam)
+{
+    char kind[16] = "";
+    GetClassNameA(window, kind, sizeof kind);
+    return message == WM_WINDOWPOSCHANGING && std::string(kind) == "#32770" &&
+           (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0;
+}
+
+// What the dialog manager asks of a dialog of this thread, and what is left of it once
+// the dialog has handled it.
+LRESULT CALLBACK beforeTheDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+    askedToShow = askedToShow || showsDialog(sent->hwnd, sent->message, sent->lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK afterTheDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* handled = reinterpret_cast<CWPRETSTRUCT*>(lParam);
+    shownAnyway = shownAnyway || showsDialog(handled->hwnd, handled->message, handled->lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
 TEST_F(Menu, ARunningMenuKeepsASecondMenuFromOpening)
 {
     HANDLE running = CreateMutexA(nullptr, FALSE, "Velnora_Running");
+    // A flash of one frame is too short for a script to see: the show itself is watched.
+    askedToShow = shownAnyway = false;
+    HHOOK before = SetWindowsHookExA(WH_CALLWNDPROC, beforeTheDialog, nullptr, GetCurrentThreadId());
+    HHOOK after = SetWindowsHookExA(WH_CALLWNDPROCRET, afterTheDialog, nullptr, GetCurrentThreadId());
     Failures failures;
     EXPECT_EQ(runMenu([](Automation& a) {
         a.check(a.staysWithoutWindows(500), "the menu was shown");
     }, failures), IDCANCEL);
+    UnhookWindowsHookEx(before);
+    UnhookWindowsHookEx(after);
     EXPECT_EQ(failures, Failures{});
+    EXPECT_TRUE(askedToShow) << "the dialog manager never asked to show the ended menu";
+    EXPECT_FALSE(shownAnyway) << "the ended menu let itself be shown";
     CloseHandle(running);
     // The menu's own handle was closed: nothing keeps the mutex alive any more.
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
@@ -209,7 +250,86 @@ BOOL WINAPI elevationRequired(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_A
     SetLastError(740); // ERROR_ELEVATION_REQUIRED
     return FALSE;
 }
+
+// What the shell is asked: under Wine its start is over before it returns, whatever the flags.
+std::vector<SHELLEXECUTEINFOA> shellStarts;
+std::vector<std::string> shellFolders;
+BOOL WINAPI watchedShellStart(SHELLEXECUTEINFOA* start)
+{
+    shellStarts.push_back(*start);
+    shellFolders.push_back(start->lpDirectory != nullptr ? start->lpDirectory : "<none>");
+    return ShellExecuteExA(start);
+}
+
+struct ProgramStart {
+    std::string application, commandLine;
+    DWORD flags;
+    STARTUPINFOA startup;
+};
+std::vector<ProgramStart> programStarts;
+BOOL WINAPI watchedStart(LPCSTR application, LPSTR commandLine, LPSECURITY_ATTRIBUTES process,
+                         LPSECURITY_ATTRIBUTES thread, BOOL inherit, DWORD flags, LPVOID environment,
+                         LPCSTR folder, LPSTARTUPINFOA startup, LPPROCESS_INFORMATION info)
+{
+    programStarts.push_back({application, commandLine != nullptr ? commandLine : "<none>", flags, *startup});
+    return CreateProcessA(application, commandLine, process, thread, inherit, flags, environment, folder,
+                          startup, info);
+}
+
+// What a parent that passed its C runtime's file table and its standard handles leaves in
+// this program's start-up information, beside a show state and a title to carry over.
+BYTE runtimeFileTable[16];
+VOID WINAPI startedByAConsoleParent(LPSTARTUPINFOA startup)
+{
+    GetStartupInfoA(startup);
+    startup->cbReserved2 = sizeof runtimeFileTable;
+    startup->lpReserved2 = runtimeFileTable;
+    startup->dwFlags |= STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup->hStdInput = startup->hStdOutput = startup->hStdError = reinterpret_cast<HANDLE>(0x44);
+    startup->wShowWindow = SW_SHOWMINNOACTIVE;
+    startup->lpTitle = const_cast<char*>("Velnora disc");
+}
 } // namespace
+
+TEST_F(Menu, ProgramsStartInWindowsOwnErrorModeWithTheirQuotedPathAndNoHandlesOfThisProcess)
+{
+    const std::string game = root + "\\My Games\\Velnora\\TORLE.EXE", setupFolder = root + "\\DirectX8a";
+    placeStandIn(game);
+    placeStandIn(setupFolder + "\\dxsetup.exe");
+    TestRegistry::putDword("SetupType", 0);
+    TestRegistry::putText("Current", root + "\\My Games\\Velnora\\");
+    TestRegistry::putText("EXEC", game);
+    ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
+    SystemCallSeam::active().createProcess = watchedStart;
+    SystemCallSeam::active().getStartupInfo = startedByAConsoleParent;
+    programStarts.clear();
+    Failures failures;
+    runMenu([&](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+        a.click(window, IDC_DIRECTX);
+        a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
+        DeleteFileA(logPath.c_str());
+        a.click(window, IDC_PLAY);
+        a.waitGone(window);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(standInStart(), game + "|" + root + "\\My Games\\Velnora");
+    ASSERT_EQ(programStarts.size(), 2u);
+    EXPECT_EQ(programStarts[0].application, setupFolder + "\\dxsetup.exe");
+    EXPECT_EQ(programStarts[1].application, game);
+    for (const ProgramStart& start : programStarts) {
+        SCOPED_TRACE(start.application);
+        EXPECT_EQ(start.commandLine, "\"" + start.application + "\"");
+        EXPECT_EQ(start.flags, static_cast<DWORD>(CREATE_DEFAULT_ERROR_MODE));
+        EXPECT_EQ(start.startup.lpReserved2, nullptr);
+        EXPECT_EQ(start.startup.cbReserved2, 0);
+        EXPECT_EQ(start.startup.dwFlags & STARTF_USESTDHANDLES, 0u);
+        EXPECT_EQ(start.startup.hStdOutput, nullptr);
+        EXPECT_NE(start.startup.dwFlags & STARTF_USESHOWWINDOW, 0u);
+        EXPECT_EQ(start.startup.wShowWindow, SW_SHOWMINNOACTIVE);
+        EXPECT_STREQ(start.startup.lpTitle, "Velnora disc");
+    }
+}
 
 TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
 {
@@ -221,10 +341,14 @@ TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
     TestRegistry::putText("EXEC", root + "\\TORLE.EXE");
     ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
     SystemCallSeam::active().createProcess = elevationRequired;
+    SystemCallSeam::active().shellExecute = watchedShellStart;
     processStarts = 0;
+    shellStarts.clear();
+    shellFolders.clear();
+    HWND menuWindow = nullptr;
     Failures failures;
     runMenu([&](Automation& a) {
-        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+        HWND window = menuWindow = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_DIRECTX);
         a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
         a.check(a.visibleDialogs().size() == 1, "a message appeared");
@@ -239,6 +363,14 @@ TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(processStarts, 3);
     EXPECT_EQ(standInStart(), root + "\\TORLE.EXE|" + root);
+    // Each start waits until it is done (the menu may end next), owned by the menu, shows
+    // no error box of the shell's own, and works in the program's folder.
+    ASSERT_EQ(shellStarts.size(), 3u);
+    EXPECT_EQ(shellFolders, (std::vector<std::string>{setupFolder + "\\", setupFolder + "\\", root + "\\"}));
+    for (const SHELLEXECUTEINFOA& start : shellStarts) {
+        EXPECT_EQ(start.fMask, static_cast<ULONG>(SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT));
+        EXPECT_EQ(start.hwnd, menuWindow);
+    }
 }
 
 TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)

@@ -258,6 +258,55 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
     EXPECT_TRUE(TestRegistry::keyExists());
 }
 
+namespace {
+DWORD refusal; // what the deletion of VO1.ARC says
+// Stands in for deletions that Windows refuses for reasons that Wine cannot give here (a
+// file in use by a program that locked it, a protected folder, a write-protected disk),
+// and for Wine's own success on a read-only file system: VO1.ARC stays, and the deletion
+// says refusal; every other file is deleted for real.
+BOOL WINAPI refusingDelete(LPCSTR path)
+{
+    std::string name = path;
+    if (name.size() < 8 || name.compare(name.size() - 8, 8, "\\VO1.ARC") != 0)
+        return DeleteFileA(path);
+    SetLastError(refusal);
+    return refusal == ERROR_SUCCESS;
+}
+
+std::string systemText(DWORD code)
+{
+    char text[1024] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
+    return text;
+}
+} // namespace
+
+TEST_F(Uninstall, AFileThatStaysIsReportedWithWhyItsDeletionFailed)
+{
+    SystemCallSeam::active().deleteFile = refusingDelete;
+    const std::string path = folder + "\\VO1.ARC";
+    const std::pair<DWORD, ExpectedBox> reasons[] = {
+        {ERROR_SHARING_VIOLATION, Expected::fileLeft(path)},
+        {ERROR_LOCK_VIOLATION, Expected::fileLeft(path)},
+        {ERROR_ACCESS_DENIED, Expected::fileProtected(path)},
+        {ERROR_WRITE_PROTECT, Expected::fileNotDeleted(path, systemText(ERROR_WRITE_PROTECT) + " ( Error Code=19 )")},
+        {ERROR_SUCCESS, Expected::fileNotDeleted(path, "不明なエラーです。")},
+    };
+    ASSERT_NE(systemText(ERROR_WRITE_PROTECT), "");
+    for (const auto& reason : reasons) {
+        SCOPED_TRACE(reason.first);
+        install(0);
+        refusal = reason.first;
+        Failures failures;
+        EXPECT_EQ(runUninstall(answer(IDYES, &reason.second), failures), DialogBase::Cancelled);
+        EXPECT_EQ(failures, Failures{});
+        EXPECT_EQ(present(gameFiles(0)), Names{"VO1.ARC"});
+        EXPECT_EQ(present(saveFiles()), saveFiles());
+        EXPECT_TRUE(TestRegistry::keyExists());
+    }
+}
+
 TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
 {
     // WM_USER is also the dialog manager's DM_GETDEFID: more of them while the error box

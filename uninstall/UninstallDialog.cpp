@@ -2,6 +2,7 @@
 #include "UninstallDialog.h"
 
 #include "../app/SystemCallSeam.h"
+#include "../app/SystemError.h"
 #include "UninstallText.h"
 
 UninstallDialog::UninstallDialog(InstallState* installState)
@@ -44,10 +45,9 @@ void UninstallDialog::onInitDialog()
 }
 
 // The notification is sent, so the dialog has taken the result when it returns.
-void UninstallDialog::report(UninstallResult outcome, const char* leftPath)
+void UninstallDialog::report(UninstallResult outcome, const LeftFile& left)
 {
-    if (!PathText::copy(fileLeft, sizeof fileLeft, leftPath))
-        fileLeft[0] = '\0';
+    fileLeft = left;
     result.store(static_cast<LONG>(outcome));
     SendMessageA(hwnd, WM_USER, 0, 0);
 }
@@ -72,12 +72,9 @@ void UninstallDialog::onWorkerDone()
     case UninstallResult::RecordNotDeleted:
         fail(UninstallText::RecordNotDeleted);
         break;
-    case UninstallResult::FileLeft: {
-        char text[1024];
-        wsprintfA(text, UninstallText::FileLeft, fileLeft);
-        fail(text);
+    case UninstallResult::FileLeft:
+        failOnFileLeft();
         break;
-    }
     case UninstallResult::Finished:
         EndDialog(hwnd, Completed);
         break;
@@ -92,6 +89,31 @@ void UninstallDialog::onDestroy()
         CloseHandle(workerThread);
         workerThread = nullptr;
     }
+}
+
+// Closing the program that holds the file helps only when one holds it.
+void UninstallDialog::failOnFileLeft()
+{
+    char text[SystemError::TextSize];
+    char reason[SystemError::TextSize];
+    switch (fileLeft.error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        wsprintfA(text, UninstallText::FileInUse, fileLeft.path);
+        break;
+    case ERROR_ACCESS_DENIED:
+        wsprintfA(text, UninstallText::FileProtected, fileLeft.path);
+        break;
+    case ERROR_SUCCESS: // the deletion said it was done, yet the file is there
+        wsprintfA(text, UninstallText::FileNotDeleted, fileLeft.path, UninstallText::UnknownReason);
+        break;
+    default:
+        SystemError::describe(fileLeft.error, UninstallText::Reason, UninstallText::UnknownReason,
+                              reason);
+        wsprintfA(text, UninstallText::FileNotDeleted, fileLeft.path, reason);
+        break;
+    }
+    fail(text);
 }
 
 void UninstallDialog::fail(const char* text)

@@ -6,7 +6,6 @@
 
 #include "../app/DialogBase.h"
 #include "../app/InstallState.h"
-#include "../state/PathText.h"
 #include "UninstallWorker.h"
 
 class UninstallDialog : public DialogBase {
@@ -18,18 +17,19 @@ public:
     // The worker's side: what it works on, and its one report.
     InstallState& state() { return *installState; }
     bool savesToDelete() const { return deleteSaves == 1; }
-    void report(UninstallResult outcome, const char* fileLeft);
+    void report(UninstallResult outcome, const LeftFile& fileLeft);
 
 private:
     void onInitDialog();
     UninstallResult takeResult();
     void onWorkerDone();
     void onDestroy();
+    void failOnFileLeft();
     void fail(const char* text);
 
     InstallState* installState;
     std::atomic<LONG> result;
     LONG deleteSaves;
     HANDLE workerThread;
-    char fileLeft[PathText::Size]; // written by the worker before result
+    LeftFile fileLeft; // written by the worker before result
 };

@@ -3,14 +3,13 @@
 
 #include "../state/InstallManifest.h"
 #include "../state/InstalledFiles.h"
-#include "../state/PathText.h"
 #include "UninstallDialog.h"
 
 DWORD WINAPI UninstallWorker::threadMain(void* dialog)
 {
     auto* owner = static_cast<UninstallDialog*>(dialog);
-    char fileLeft[PathText::Size] = {};
-    owner->report(removeInstallation(owner->state(), owner->savesToDelete(), fileLeft), fileLeft);
+    LeftFile left = {};
+    owner->report(removeInstallation(owner->state(), owner->savesToDelete(), left), left);
     return 0;
 }
 
@@ -19,7 +18,7 @@ DWORD WINAPI UninstallWorker::threadMain(void* dialog)
 // file that another program holds open keeps the record, so that the uninstall can be
 // run again once that program has ended.
 UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool deleteSaves,
-                                                    char* fileLeft)
+                                                    LeftFile& left)
 {
     std::int32_t setupType = -1;
     if (!state.readSetupType(setupType) || !InstallManifest::isSetupType(setupType))
@@ -31,9 +30,11 @@ UninstallResult UninstallWorker::removeInstallation(InstallState& state, bool de
     CopyJob& job = state.job();
     job.setSetupType(setupType);
     job.setInstallFolder(folder);
-    job.deleteInstalledFiles();
-    if (InstalledFiles::findGameFileLeft(folder, setupType, fileLeft, PathText::Size))
+    DWORD deletionError = job.deleteInstalledFiles();
+    if (InstalledFiles::findGameFileLeft(folder, setupType, left.path, sizeof left.path)) {
+        left.error = deletionError;
         return UninstallResult::FileLeft;
+    }
     if (!state.deleteInstallRecord())
         return UninstallResult::RecordNotDeleted;
     if (deleteSaves)

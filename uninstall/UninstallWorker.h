@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "../app/InstallState.h"
+#include "../state/PathText.h"
 
 enum class UninstallResult : LONG {
     Running = 0,          // the worker has not finished
@@ -13,13 +14,19 @@ enum class UninstallResult : LONG {
     FileLeft = 5,         // a game file could not be deleted; the record and saves stayed
 };
 
+// The first game file that is still there after the deletion, and the error of the first
+// deletion that failed (ERROR_SUCCESS when the deletions said they were done).
+struct LeftFile {
+    char path[PathText::Size];
+    DWORD error;
+};
+
 class UninstallDialog;
 
 class UninstallWorker {
 public:
     static DWORD WINAPI threadMain(void* dialog);
-    // The whole removal, on the calling thread. After FileLeft, fileLeft (260 bytes)
-    // holds the path of the first game file that is still there.
+    // The whole removal, on the calling thread; left is filled in after FileLeft.
     static UninstallResult removeInstallation(InstallState& state, bool deleteSaves,
-                                              char* fileLeft);
+                                              LeftFile& left);
 };

@@ -2,6 +2,7 @@
 #include "Automation.h"
 
 #include <commctrl.h>
+#include <cstdlib>
 #include <cstring>
 #include <shlobj.h>
 
@@ -226,6 +227,47 @@ void Automation::expectMenu(HWND menu, bool installed)
           installed ? "Play is disabled" : "Play is enabled");
 }
 
+namespace {
+struct MenuControls {
+    HWND picture = nullptr;
+    std::vector<HWND> others;
+};
+
+BOOL CALLBACK sortControl(HWND control, LPARAM controls)
+{
+    auto* sorted = reinterpret_cast<MenuControls*>(controls);
+    if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && sorted->picture == nullptr)
+        sorted->picture = control;
+    else
+        sorted->others.push_back(control);
+    return TRUE;
+}
+} // namespace
+
+void Automation::expectPictureClear(HWND menu, bool whole)
+{
+    MenuControls controls;
+    EnumChildWindows(menu, sortControl, reinterpret_cast<LPARAM>(&controls));
+    if (controls.picture == nullptr) {
+        fail("the menu shows no picture");
+        return;
+    }
+    RECT picture;
+    GetWindowRect(controls.picture, &picture);
+    LONG width = picture.right - picture.left, height = picture.bottom - picture.top;
+    std::string size = std::to_string(width) + " x " + std::to_string(height);
+    if (whole)
+        check(width == 241 && height == 320, "the picture is " + size + ", not 241 x 320");
+    else
+        check(width < 241 && std::abs(height * 241 - width * 320) <= 320, // within a pixel
+              "the picture is " + size + ", not smaller in the proportions of 241 x 320");
+    for (HWND other : controls.others) {
+        RECT control, common;
+        GetWindowRect(other, &control);
+        check(!IntersectRect(&common, &picture, &control), "the picture covers \"" + textOf(other) + "\"");
+    }
+}
+
 void Automation::startUninstall(HWND menu, int deleteSaves)
 {
     click(menu, IDC_INSTALL);
@@ -299,12 +341,36 @@ void Automation::selectInPicker(HWND picker, const char* path)
         CloseHandle(process);
 }
 
+namespace {
+BOOL CALLBACK findOwned(HWND window, LPARAM owner)
+{
+    auto* found = reinterpret_cast<std::pair<HWND, bool>*>(owner);
+    char kind[16] = "";
+    GetClassNameA(window, kind, sizeof kind);
+    found->second = GetWindow(window, GW_OWNER) == found->first && std::strcmp(kind, "#32770") == 0;
+    return !found->second;
+}
+} // namespace
+
+bool Automation::ownsADialog(HWND window)
+{
+    std::pair<HWND, bool> found(window, false);
+    EnumWindows(findOwned, reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
 void Automation::click(HWND dialog, int id)
 {
     if (dialog == nullptr || failed())
         return;
     HWND button = GetDlgItem(dialog, id);
-    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+    // Only a dialog that takes input can be pressed: not while a dialog or box of its own
+    // is in front of it, nor while one that was answered is still ending. Its message loop
+    // would take the posted click and drop it.
+    if (button == nullptr || !waitUntil([&] {
+            return IsWindowVisible(button) && IsWindowEnabled(button) && IsWindowEnabled(dialog) &&
+                   !ownsADialog(dialog);
+        }, 3000)) {
         fail("button " + std::to_string(id) + " cannot be pressed");
         return;
     }

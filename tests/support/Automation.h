@@ -47,6 +47,9 @@ public:
     void expectText(HWND dialog, int id, const std::string& text);
     // The menu as the player sees it: the first button's label and whether Play is enabled.
     void expectMenu(HWND menu, bool installed);
+    // The menu's picture: whole (241 x 320), or else smaller in its own proportions, and
+    // over none of the menu's other controls.
+    void expectPictureClear(HWND menu, bool whole);
     // From the menu into the uninstall: its confirmation, then the saved-games question.
     void startUninstall(HWND menu, int deleteSaves);
     // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
@@ -65,6 +68,8 @@ public:
     static std::string textOf(HWND window);
     static std::string itemText(HWND dialog, int id);
     static bool isMessageBox(HWND window);
+    // Whether a dialog or message box owned by the window still exists, hidden or not.
+    static bool ownsADialog(HWND window);
     std::vector<HWND> visibleDialogs() const;
 
 private:

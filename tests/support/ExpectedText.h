@@ -63,11 +63,25 @@ inline const ExpectedBox NoInstallFolder{"アンインストールエラー", "�
 inline const ExpectedBox RecordNotDeleted{"アンインストールエラー", "レジストリの削除に失敗しました。", IDI_WARNING};
 inline const ExpectedBox CannotStartUninstall{"アンインストールエラー", "アンインストールを開始できませんでした。",
                                               IDI_WARNING};
+// A game file that stayed: another program has it open, the user may not delete it, or
+// any other reason, which the system's own text (or, where it gave none, 不明なエラーです。) says.
 inline ExpectedBox fileLeft(const std::string& path)
 {
     return {"アンインストールエラー",
             "次のファイルを削除できませんでした。\n" + path +
                 "\n\nこのファイルを使っているプログラムを終了してから、もう一度アンインストールしてください。",
+            IDI_WARNING};
+}
+inline ExpectedBox fileProtected(const std::string& path)
+{
+    return {"アンインストールエラー",
+            "次のファイルを削除できませんでした。\n" + path +
+                "\n\nこのファイルを削除する権限がありません。管理者としてもう一度アンインストールしてください。",
+            IDI_WARNING};
+}
+inline ExpectedBox fileNotDeleted(const std::string& path, const std::string& reason)
+{
+    return {"アンインストールエラー", "次のファイルを削除できませんでした。\n" + path + "\n\n" + reason,
             IDI_WARNING};
 }
 } // namespace Expected
