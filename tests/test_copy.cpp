@@ -397,12 +397,13 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
 {
     // Cancel presses and WM_USER (the dialog manager's DM_GETDEFID) reach the dialog
     // while the worker deletes after a read error. Whenever the outcome can be seen,
-    // the files are already gone.
+    // the files are already gone; and the failure box is up while a worker that told it
+    // first would still wait for its answer, before deleting anything.
     makeDiscs();
     discs->insert(1);
     readsLeft = 2;
     SystemCallSeam::active().readFile = cancellingFailingRead;
-    std::vector<std::string> leftWhenFailed;
+    std::vector<std::string> leftWhenFailed, leftWithTheBoxUp = {"<no box>"};
     Failures failures;
     EXPECT_EQ(runCopy(0, [&](Automation& a) {
         for (DWORD start = GetTickCount(); GetTickCount() - start < Automation::DefaultTimeout;) {
@@ -413,10 +414,13 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
             if (FindWindowA("#32770", Expected::CopyFailed.caption.c_str()) != nullptr)
                 break;
         }
+        if (a.waitFor(Expected::CopyFailed) != nullptr)
+            leftWithTheBoxUp = installedFiles();
         a.answer(Expected::CopyFailed);
     }, failures), 2);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(leftWhenFailed, std::vector<std::string>{});
+    EXPECT_EQ(leftWithTheBoxUp, std::vector<std::string>{});
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
 

@@ -179,10 +179,18 @@ TEST_F(Install, FromTheDiscTheDestinationIsCheckedFirst)
     EXPECT_EQ(failures, Failures{});
 }
 
-TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
+namespace {
+// The drive's whole size in MiB, 0 when it cannot be read.
+ULONGLONG mebibytesOf(const char* root)
 {
     ULARGE_INTEGER available, total, free;
-    if (!GetDiskFreeSpaceExA("E:\\", &available, &total, &free) || total.QuadPart > (64u << 20))
+    return GetDiskFreeSpaceExA(root, &available, &total, &free) ? total.QuadPart >> 20 : 0;
+}
+} // namespace
+
+TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
+{
+    if (mebibytesOf("E:\\") == 0 || mebibytesOf("E:\\") > 64)
         GTEST_SKIP() << "no small drive E: (mounting a tmpfs needs root)";
     discs->insert(1);
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
@@ -199,6 +207,29 @@ TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
     }, failures);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(TestFiles::exists("E:\\Velnora"));
+}
+
+// 1 GiB free: room for the standard type's 0.81 GB, not for the maximum type's 1.37 GB.
+TEST_F(Install, EachSetupTypeIsMeasuredByItsOwnFigure)
+{
+    if (mebibytesOf("F:\\") < 900 || mebibytesOf("F:\\") > 1200)
+        GTEST_SKIP() << "no 1 GiB drive F: (mounting a tmpfs needs root)";
+    discs->insert(1);
+    ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
+    Failures failures;
+    runInstall([&](Automation& a) {
+        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
+        changeFolder(a, window, "F:\\");
+        a.click(window, IDC_MAXIMUM);
+        a.click(window, IDOK);
+        a.answer(Expected::notEnoughSpace("F:\\"));
+        a.click(window, IDC_STANDARD);
+        a.click(window, IDOK);
+        a.answer(Expected::CreateFolder, IDNO);
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_FALSE(TestFiles::exists("F:\\Velnora"));
 }
 
 TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
@@ -285,6 +316,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
         discs->insertWhenAsked(a, 2);
         a.answer(Expected::Disc1Back); // disc 2 still in
         a.answer(Expected::Disc1Back); // and again
+        a.waitFor(Expected::Disc1Back); // asked once more: only now does disc 1 go in
         discs->insert(1);
         a.answer(Expected::Disc1Back);
         a.answer(Expected::Installed);

@@ -390,6 +390,38 @@ TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAga
     EXPECT_EQ(present(saveFiles()), saveFiles());
 }
 
+namespace {
+// Refuses to create the uninstall dialog, so that its modal run gives -1, and only that
+// window: the boxes of the same caption have a window menu, the dialog has none.
+LRESULT CALLBACK refuseTheUninstallDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* window = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if ((window->style & (WS_CHILD | WS_SYSMENU)) == 0 && window->lpszName != nullptr &&
+            !IS_INTRESOURCE(window->lpszName) && Expected::UninstallDialog == window->lpszName)
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+TEST_F(UninstallFromMenu, AnUninstallDialogThatCannotBeMadeIsNoSuccess)
+{
+    install(0);
+    HHOOK refusal = SetWindowsHookExA(WH_CBT, refuseTheUninstallDialog, nullptr, GetCurrentThreadId());
+    runMenu([](Automation& a, HWND window) {
+        a.click(window, IDC_INSTALL);
+        a.answer(Expected::ConfirmUninstall, IDYES);
+        Sleep(300);
+        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.expectMenu(window, true);
+        a.click(window, IDCANCEL);
+    });
+    UnhookWindowsHookEx(refusal);
+    EXPECT_EQ(present(gameFiles(0)), gameFiles(0));
+    EXPECT_TRUE(TestRegistry::keyExists());
+}
+
 TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheRecord)
 {
     install(0);

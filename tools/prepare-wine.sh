@@ -2,7 +2,8 @@
 # Makes the Wine prefix of a build folder: code page 932, the dialog font mapped to a
 # Japanese font, and simulated drives that the tests and the demo fill themselves:
 #   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives),
-#   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may.
+#   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may, and
+#   F: a hard disk with room for a standard installation only (a 1 GiB tmpfs there).
 # With --display the prefix uses the X display; otherwise the null graphics driver.
 # The settings are written by the 64-bit regedit on every host: in a 64-bit (WoW64)
 # prefix the 32-bit one would put the drives under Wow6432Node, which Wine's mount
@@ -25,12 +26,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 drives=$drives_dir
-mkdir -p "$drives"/{cdrom,removable,network,hd,small}
+mkdir -p "$drives"/{cdrom,removable,network,hd,small,medium}
 ln -sfn "$drives/cdrom" "$WINEPREFIX/dosdevices/q:"
 ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"
 ln -sfn "$drives/network" "$WINEPREFIX/dosdevices/n:"
 ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
 ln -sfn "$drives/small" "$WINEPREFIX/dosdevices/e:"
+ln -sfn "$drives/medium" "$WINEPREFIX/dosdevices/f:"
 
 # Wine's own copy of the Marlett font draws the title-bar buttons and scroll arrows.
 cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
@@ -52,6 +54,7 @@ $graphics
 "n:"="network"
 "d:"="hd"
 "e:"="hd"
+"f:"="hd"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "ＭＳ Ｐゴシック"="IPAPGothic"

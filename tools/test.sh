@@ -21,15 +21,21 @@ for preset in i686 $( [ "$flavour" = x64 ] && echo x64 ); do
 done
 
 tools/prepare-wine.sh "$build"
-small="$build/drives/small"
-if ! mountpoint -q "$small"; then
-  mount -t tmpfs -o size=16m velnora-small "$small" 2>/dev/null ||
-    sudo -n mount -t tmpfs -o size=16m velnora-small "$small" 2>/dev/null ||
-    echo "== no tmpfs for E: (needs root): the full-disk tests will be skipped"
-fi
+# E: a really full disk (16 MiB); F: room for a standard installation but not a maximum
+# one (1 GiB). Both are tmpfs mounts, as root or with passwordless sudo; without, the
+# tests that need them are skipped and say so.
+small="$build/drives/small" medium="$build/drives/medium"
+mount_tmpfs() { # folder size name
+  mountpoint -q "$1" || mount -t tmpfs -o size="$2" "$3" "$1" 2>/dev/null ||
+    sudo -n mount -t tmpfs -o size="$2" "$3" "$1" 2>/dev/null
+}
+mount_tmpfs "$small" 16m velnora-small || echo "== no tmpfs for E: (needs root): the full-disk tests will be skipped"
+mount_tmpfs "$medium" 1g velnora-medium || echo "== no tmpfs for F: (needs root): the setup-type space test will be skipped"
 mountpoint -q "$small" && export VELNORA_SMALL_DISK=1
+mountpoint -q "$medium" && export VELNORA_MEDIUM_DISK=1
 tools/start-wine.sh "$build"
-trap 'tools/stop-wine.sh "$build"; umount "$small" 2>/dev/null || sudo -n umount "$small" 2>/dev/null || true' EXIT
+unmount() { umount "$1" 2>/dev/null || sudo -n umount "$1" 2>/dev/null || true; }
+trap 'tools/stop-wine.sh "$build"; unmount "$small"; unmount "$medium"' EXIT
 . tools/wine-env.sh "$build"
 check_world
 WINEPREFIX="$build/nocdrom-wineprefix" check_world --no-cdrom

@@ -57,6 +57,24 @@ check "disc 1 is back in its folder" test -e "$build/demo-drives/hd/discs/disc1/
 expect "swap-disc.sh 0" 0 tools/swap-disc.sh 0 "$build"
 check "the drive is empty" test -z "$(in_drive)"
 
+# The checks of the shipped program can fail: against a list that lacks one of its imports,
+# and on a copy whose header checksum is off by the file's length.
+exe=build/i686/bin/setup.exe
+check "the shipped program is built ($exe)" test -f "$exe"
+grep -v '^KERNEL32.DLL!CreateMutexA$' tools/windows-98se-imports.txt >"$build/short-list.txt"
+expect "check-imports.sh against a list without CreateMutexA" 1 tools/check-imports.sh "$exe" "$build/short-list.txt"
+check "it names the missing function" grep -q '^  KERNEL32.DLL!CreateMutexA$' <<<"$said"
+expect "check-imports.sh against its own list" 0 tools/check-imports.sh "$exe"
+cp "$exe" "$build/setup.exe"
+pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+stored=$(od -An -tu4 -j$((pe + 88)) -N4 "$exe" | tr -d ' ')
+wrong=$((stored - $(stat -c %s "$exe")))
+printf "$(printf '\\%03o' $((wrong & 255)) $(((wrong >> 8) & 255)) $(((wrong >> 16) & 255)) $(((wrong >> 24) & 255)))" |
+  dd of="$build/setup.exe" bs=1 seek=$((pe + 88)) conv=notrunc status=none
+expect "check-header.sh on a checksum without the file's length" 1 tools/check-header.sh "$build/setup.exe"
+check "it names the checksum" grep -q 'checksum' <<<"$said"
+expect "check-header.sh on the shipped program" 0 tools/check-header.sh "$exe"
+
 # run.sh: one demo at a time, and a display that answers. A real demo of this
 # checkout leaves these alone.
 lock="$root/build/run.pid"

@@ -1,7 +1,8 @@
 // Checks the simulated machine that the tests, the demo and the benchmark rely on, and
 // names the first piece that is wrong in one line, so that a broken Wine prefix gives
 // one clear failure instead of a dozen misleading ones.
-// Usage: world_check [--no-cdrom]   (VELNORA_SMALL_DISK=1: E: must be the small disk)
+// Usage: world_check [--no-cdrom]   (VELNORA_SMALL_DISK=1: E: must be the small disk;
+// VELNORA_MEDIUM_DISK=1: F: must be the 1 GiB disk)
 #include <windows.h>
 
 #include <cstdio>
@@ -44,13 +45,22 @@ std::string expectNoCdrom()
     return "";
 }
 
-std::string expectSmallDisk()
+// A tmpfs that tools/test.sh mounts on the drive's folder, of about mebibytes.
+std::string expectDiskOf(char letter, ULONGLONG mebibytes, const char* what)
 {
     ULARGE_INTEGER available, total, free;
-    if (!GetDiskFreeSpaceExA("E:\\", &available, &total, &free) || total.QuadPart > (64u << 20))
-        return "E:\\ should be the small disk (the 16 MiB tmpfs) but Wine sees " +
+    std::string root = std::string{letter} + ":\\";
+    if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free) || (total.QuadPart >> 20) < mebibytes * 9 / 10 ||
+        (total.QuadPart >> 20) > mebibytes * 11 / 10)
+        return root + " should be " + what + " (a " + std::to_string(mebibytes) + " MiB tmpfs) but Wine sees " +
                std::to_string(total.QuadPart >> 20) + " MiB; tools/test.sh mounts it on the drive's folder";
     return "";
+}
+
+bool set(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value != nullptr && std::strcmp(value, "1") == 0;
 }
 
 std::string expectJapaneseCodePage()
@@ -119,7 +129,6 @@ std::string expectMarlett()
 int main(int argc, char** argv)
 {
     bool noCdrom = argc > 1 && std::strcmp(argv[1], "--no-cdrom") == 0;
-    const char* small = std::getenv("VELNORA_SMALL_DISK");
     std::string checks[] = {
         expectJapaneseCodePage(),
         noCdrom ? expectDrive('Q', DRIVE_FIXED) : expectDrive('Q', DRIVE_CDROM),
@@ -128,7 +137,9 @@ int main(int argc, char** argv)
         expectDrive('N', DRIVE_REMOTE),
         expectDrive('D', DRIVE_FIXED),
         expectDrive('E', DRIVE_FIXED),
-        small != nullptr && std::strcmp(small, "1") == 0 ? expectSmallDisk() : "",
+        expectDrive('F', DRIVE_FIXED),
+        set("VELNORA_SMALL_DISK") ? expectDiskOf('E', 16, "the small disk") : "",
+        set("VELNORA_MEDIUM_DISK") ? expectDiskOf('F', 1024, "the disk with room for a standard installation only") : "",
         expectDialogFont(),
         expectMarlett(),
     };
