@@ -11,9 +11,10 @@ public:
     // fits, it stays as it is.
     static void fitBeside(HWND dialog, HWND column);
 
+    // size where it fits in room; otherwise the largest size of its proportions that does.
+    static SIZE shrunkToFit(SIZE size, SIZE room);
+
+private:
     // The unnamed static control that shows a bitmap; null when there is none.
     static HWND find(HWND dialog);
-
-    // The largest size of the proportions width x height within room.
-    static SIZE shrunkToFit(SIZE size, SIZE room);
 };

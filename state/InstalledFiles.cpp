@@ -7,13 +7,13 @@
 namespace {
 
 // What the deletion of one file said; a file that is not there is no failure.
-DWORD deleteFile(const char* folder, const char* name, decltype(&DeleteFileA) deleteFile)
+DWORD deleteFile(const char* folder, const char* name, decltype(&DeleteFileA) remove)
 {
     char path[PathText::Size];
     if (!PathText::join(path, sizeof path, folder, name))
         return ERROR_SUCCESS;
     SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    if (deleteFile(path))
+    if (remove(path))
         return ERROR_SUCCESS;
     DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : error;

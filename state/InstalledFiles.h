@@ -7,12 +7,12 @@
 
 class InstalledFiles {
 public:
-    // Each file is deleted (by deleteFile) after its attributes are cleared, so read-only
+    // Each file is deleted (with remove) after its attributes are cleared, so read-only
     // ones go too. Files that are missing or cannot be deleted, and names whose path would
     // not fit, are passed over. The error of the first deletion that failed, other than
     // for a missing file; ERROR_SUCCESS when none did.
     static DWORD deleteGameFiles(const char* folder, std::int32_t setupType,
-                                 decltype(&DeleteFileA) deleteFile = DeleteFileA);
+                                 decltype(&DeleteFileA) remove);
     static void deleteSaveFiles(const char* folder);
     // The path of the first file of the setup type that is still in the folder; false
     // when none is.

@@ -3,6 +3,7 @@
 
 #include "app/SystemCallSeam.h"
 #include "state/PathText.h"
+#include "menu/MenuPicture.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "support/Automation.h"
@@ -388,6 +389,16 @@ TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});
+}
+
+TEST(MenuPictureSize, ShrinksInItsOwnProportionsOnlyWhereItDoesNotFit)
+{
+    auto size = [](SIZE size) { return std::to_string(size.cx) + " x " + std::to_string(size.cy); };
+    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {241, 320})), "241 x 320");
+    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {400, 500})), "241 x 320");
+    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {209, 350})), "209 x 277"); // the buttons' column
+    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {300, 160})), "120 x 160"); // the bottom
+    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {0, 350})), "0 x 0");
 }
 
 TEST(DirectXPaths, ComposeWithinTheBufferOrNotAtAll)
