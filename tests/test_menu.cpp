@@ -210,7 +210,7 @@ TEST_F(Menu, DirectXSetupStartsBelowTheCurrentDirectoryAndTheMenuStays)
         std::string setupFolder =
             folder + (PathText::endsWithBackslash(folder.c_str()) ? "" : "\\") + "DirectX8a";
         placeStandIn(setupFolder + "\\dxsetup.exe");
-        DeleteFileA(logPath.c_str());
+        TestFiles::removeOnceClosed(logPath);
         ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
         Failures failures;
         runMenu([](Automation& a) {
@@ -309,7 +309,7 @@ TEST_F(Menu, ProgramsStartInWindowsOwnErrorModeWithTheirQuotedPathAndNoHandlesOf
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         a.click(window, IDC_DIRECTX);
         a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
-        DeleteFileA(logPath.c_str());
+        TestFiles::removeOnceClosed(logPath);
         a.click(window, IDC_PLAY);
         a.waitGone(window);
     }, failures);
@@ -354,10 +354,10 @@ TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
         a.check(standInStart() == setupFolder + "\\dxsetup.exe|" + setupFolder, "DirectX: " + standInStart());
         a.check(a.visibleDialogs().size() == 1, "a message appeared");
         // The shell cannot start a program that is missing, as when the prompt is refused.
-        DeleteFileA((setupFolder + "\\dxsetup.exe").c_str());
+        a.check(TestFiles::removeOnceClosed(setupFolder + "\\dxsetup.exe"), "dxsetup.exe stayed in use");
         a.click(window, IDC_DIRECTX);
         a.answer(Expected::DirectXFailed);
-        DeleteFileA(logPath.c_str());
+        TestFiles::removeOnceClosed(logPath);
         a.click(window, IDC_PLAY);
         a.waitGone(window);
     }, failures);

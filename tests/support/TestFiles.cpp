@@ -109,6 +109,14 @@ bool waitForFile(const std::string& path, DWORD timeout)
     return false;
 }
 
+bool removeOnceClosed(const std::string& path, DWORD timeout)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeout; Sleep(20))
+        if (DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+            return true;
+    return false;
+}
+
 std::string currentDirectory()
 {
     char path[MAX_PATH * 2] = {};

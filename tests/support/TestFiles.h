@@ -25,5 +25,8 @@ void removeTree(const std::string& path);
 void emptyFolder(const std::string& path);
 // Waits until the file exists and is not empty, or the time is up.
 bool waitForFile(const std::string& path, DWORD timeout = 15000);
+// Deletes the file once no program holds it open any more (a program that was started
+// from it, or that is still writing it); true when it is gone.
+bool removeOnceClosed(const std::string& path, DWORD timeout = 15000);
 std::string currentDirectory();
 } // namespace TestFiles
