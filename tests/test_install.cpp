@@ -39,14 +39,15 @@ protected:
         a.answerFolderPicker(parent);
     }
 
-    // Chooses root as the parent folder and the type, then presses the start button.
-    void startInRoot(Automation& a, bool maximum = false)
+    // Chooses the parent folder and the type, then presses the start button; the dialog.
+    HWND startIn(Automation& a, const std::string& parent, bool maximum = false)
     {
         HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
-        changeFolder(a, window, root.c_str());
+        changeFolder(a, window, parent.c_str());
         if (maximum)
             a.click(window, IDC_MAXIMUM);
         a.click(window, IDOK);
+        return window;
     }
 
     InstallState state;
@@ -196,9 +197,7 @@ TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
-        changeFolder(a, window, "E:\\");
-        a.click(window, IDOK);
+        HWND window = startIn(a, "E:\\");
         a.answer(Expected::notEnoughSpace("E:\\"));
         a.click(window, IDC_MAXIMUM);
         a.click(window, IDOK);
@@ -218,10 +217,7 @@ TEST_F(Install, EachSetupTypeIsMeasuredByItsOwnFigure)
     ASSERT_TRUE(SetCurrentDirectoryA("Q:\\"));
     Failures failures;
     runInstall([&](Automation& a) {
-        HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
-        changeFolder(a, window, "F:\\");
-        a.click(window, IDC_MAXIMUM);
-        a.click(window, IDOK);
+        HWND window = startIn(a, "F:\\", true);
         a.answer(Expected::notEnoughSpace("F:\\"));
         a.click(window, IDC_STANDARD);
         a.click(window, IDOK);
@@ -309,7 +305,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     TestFiles::makeFolders("Q:\\DirectX8a");
     Failures failures;
     EXPECT_EQ(runInstall([&](Automation& a) {
-        startInRoot(a);
+        startIn(a, root);
         a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\DirectX8a"); // any folder on the disc selects its drive
         a.answer(Expected::CreateFolder, IDYES);
@@ -340,18 +336,18 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     TestFiles::makeFolders(root + "\\Velnora");
     const Automation::Script runs[] = {
         [&](Automation& a) {
-            startInRoot(a);
+            startIn(a, root);
             a.answer(Expected::Disc1Back);
             a.answer(Expected::Installed);
         },
         [&](Automation& a) {
-            startInRoot(a);
+            startIn(a, root);
             discs->insertWhenAsked(a, 2);
             a.answer(Expected::Disc1Back, IDCANCEL);
             a.answer(Expected::Installed);
         },
         [&](Automation& a) { // with disc 3 in the drive, the maximum type goes straight to success
-            startInRoot(a, true);
+            startIn(a, root, true);
             discs->insertWhenAsked(a, 2);
             discs->insertWhenAsked(a, 3);
             a.answer(Expected::Installed);

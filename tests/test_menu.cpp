@@ -253,12 +253,15 @@ BOOL WINAPI elevationRequired(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_A
 }
 
 // What the shell is asked: under Wine its start is over before it returns, whatever the flags.
-std::vector<SHELLEXECUTEINFOA> shellStarts;
-std::vector<std::string> shellFolders;
+struct ShellStart {
+    ULONG flags;
+    HWND owner;
+    std::string folder;
+};
+std::vector<ShellStart> shellStarts;
 BOOL WINAPI watchedShellStart(SHELLEXECUTEINFOA* start)
 {
-    shellStarts.push_back(*start);
-    shellFolders.push_back(start->lpDirectory != nullptr ? start->lpDirectory : "<none>");
+    shellStarts.push_back({start->fMask, start->hwnd, start->lpDirectory != nullptr ? start->lpDirectory : "<none>"});
     return ShellExecuteExA(start);
 }
 
@@ -345,7 +348,6 @@ TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
     SystemCallSeam::active().shellExecute = watchedShellStart;
     processStarts = 0;
     shellStarts.clear();
-    shellFolders.clear();
     HWND menuWindow = nullptr;
     Failures failures;
     runMenu([&](Automation& a) {
@@ -367,10 +369,11 @@ TEST_F(Menu, AProgramThatNeedsElevationIsStartedThroughTheShell)
     // Each start waits until it is done (the menu may end next), owned by the menu, shows
     // no error box of the shell's own, and works in the program's folder.
     ASSERT_EQ(shellStarts.size(), 3u);
-    EXPECT_EQ(shellFolders, (std::vector<std::string>{setupFolder + "\\", setupFolder + "\\", root + "\\"}));
-    for (const SHELLEXECUTEINFOA& start : shellStarts) {
-        EXPECT_EQ(start.fMask, static_cast<ULONG>(SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT));
-        EXPECT_EQ(start.hwnd, menuWindow);
+    const std::string folders[] = {setupFolder + "\\", setupFolder + "\\", root + "\\"};
+    for (std::size_t i = 0; i < shellStarts.size(); ++i) {
+        EXPECT_EQ(shellStarts[i].folder, folders[i]);
+        EXPECT_EQ(shellStarts[i].flags, static_cast<ULONG>(SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT));
+        EXPECT_EQ(shellStarts[i].owner, menuWindow);
     }
 }
 

@@ -68,13 +68,13 @@ public:
     static std::string textOf(HWND window);
     static std::string itemText(HWND dialog, int id);
     static bool isMessageBox(HWND window);
-    // Whether a dialog or message box owned by the window still exists, hidden or not.
-    static bool ownsADialog(HWND window);
     std::vector<HWND> visibleDialogs() const;
 
 private:
     static DWORD WINAPI threadMain(void* self);
     HWND findDialog(const char* caption, int controlId, bool messageBox) const;
+    // Whether a dialog or message box owned by the window still exists, hidden or not.
+    static bool ownsADialog(HWND window);
     void selectInPicker(HWND picker, const char* path);
     void rescue();
 
