@@ -3,6 +3,8 @@
 
 #include <initializer_list>
 
+#include "DialogBase.h"
+
 CopyJob::CopyJob()
     : installFolder{}, sourceRoot{}, dialogWindow(nullptr), fileBar(nullptr), totalBar(nullptr),
       workerThread(nullptr), setupType(0), status(static_cast<LONG>(CopyStatus::Idle)),
@@ -66,5 +68,5 @@ CopyStatus CopyJob::takeOutcome()
 void CopyJob::reportOutcome(CopyStatus outcome)
 {
     status.store(static_cast<LONG>(outcome));
-    SendMessageA(dialogWindow, WM_USER, 0, 0);
+    SendMessageA(dialogWindow, DialogBase::WorkerDone, 0, 0);
 }

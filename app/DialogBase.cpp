@@ -14,7 +14,7 @@ INT_PTR DialogBase::showModal(HINSTANCE instance, const char* templateName, HWND
 
 INT_PTR DialogBase::dialogProc(UINT, WPARAM, LPARAM)
 {
-    return 0;
+    return FALSE;
 }
 
 // The Ptr variants are GetWindowLongA/SetWindowLongA with DWL_USER in the 32-bit build.
@@ -26,7 +26,7 @@ INT_PTR CALLBACK DialogBase::routeMessage(HWND window, UINT message, WPARAM wPar
         self->hwnd = window;
         SetWindowLongPtrA(window, DWLP_USER, lParam);
     } else if (self == nullptr) {
-        return 0; // WM_SETFONT and the like, before the object is known
+        return FALSE; // WM_SETFONT and the like, before the object is known
     }
     return self->dialogProc(message, wParam, lParam);
 }

@@ -10,6 +10,11 @@ public:
     static constexpr INT_PTR Cancelled = 2;
     static constexpr INT_PTR NotCreated = -1;
 
+    // What a worker sends its dialog once its outcome is stored. It is WM_USER, which the
+    // dialog manager also sends as DM_GETDEFID: a dialog takes an outcome once, so a
+    // second one, or one while an error box is up, finds none and does nothing.
+    static constexpr UINT WorkerDone = WM_USER;
+
     DialogBase();
     virtual ~DialogBase();
     DialogBase(const DialogBase&) = delete;

@@ -13,9 +13,9 @@ INT_PTR CopyDialog::dialogProc(UINT message, WPARAM wParam, LPARAM)
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
-            installState->job().requestAbort(); // the dialog closes on the worker's answer
+            onCancel();
         return TRUE;
-    case WM_USER:
+    case WorkerDone:
         onWorkerDone();
         return TRUE;
     }
@@ -29,8 +29,12 @@ void CopyDialog::onInitDialog()
         fail(InstallText::CopyFailed); // no worker, so no answer would ever come
 }
 
-// WM_USER is also the dialog manager's DM_GETDEFID: the outcome is taken once, so a
-// second WM_USER, or one while an error box is up, does nothing.
+// The dialog closes on the worker's answer, which deletes what was copied.
+void CopyDialog::onCancel()
+{
+    installState->job().requestAbort();
+}
+
 void CopyDialog::onWorkerDone()
 {
     switch (installState->job().takeOutcome()) {

@@ -11,6 +11,7 @@ public:
 
 private:
     void onInitDialog();
+    void onCancel();
     void onWorkerDone();
     void onCopied();
     void fail(const char* text);

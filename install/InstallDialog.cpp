@@ -29,20 +29,10 @@ INT_PTR InstallDialog::dialogProc(UINT message, WPARAM wParam, LPARAM)
         onInitDialog();
         return TRUE;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            onStart();
-            break;
-        case IDCANCEL:
-            EndDialog(hwnd, Cancelled);
-            break;
-        case IDC_CHANGE:
-            onChangeFolder();
-            break;
-        }
-        return 0;
+        onCommand(LOWORD(wParam));
+        return FALSE;
     }
-    return 0;
+    return FALSE;
 }
 
 // Every opening proposes C:\Velnora and the standard type again.
@@ -53,6 +43,21 @@ void InstallDialog::onInitDialog()
     SendDlgItemMessageA(hwnd, IDC_STANDARD, BM_SETCHECK, BST_CHECKED, 0);
     SendDlgItemMessageA(hwnd, IDC_MAXIMUM, BM_SETCHECK, BST_UNCHECKED, 0);
     centreOnScreen(hwnd);
+}
+
+void InstallDialog::onCommand(WORD id)
+{
+    switch (id) {
+    case IDOK:
+        onStart();
+        break;
+    case IDCANCEL:
+        EndDialog(hwnd, Cancelled);
+        break;
+    case IDC_CHANGE:
+        onChangeFolder();
+        break;
+    }
 }
 
 void InstallDialog::onChangeFolder()

@@ -26,6 +26,7 @@ public:
 
 private:
     void onInitDialog();
+    void onCommand(WORD id);
     void onChangeFolder();
     void onStart();
     bool settleSource();

@@ -36,18 +36,18 @@ INT_PTR SetupMenuDialog::dialogProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         keepHiddenWhenEnding(reinterpret_cast<WINDOWPOS*>(lParam));
-        return 0;
+        return FALSE;
     case WM_INITDIALOG:
         onInitDialog();
-        return 1;
+        return TRUE;
     case WM_DESTROY:
         onDestroy();
-        return 1;
+        return TRUE;
     case WM_COMMAND:
         onCommand(LOWORD(wParam));
-        return 0;
+        return FALSE;
     }
-    return 0;
+    return FALSE;
 }
 
 // A menu that finds the running mutex already there ends before it is ever shown.

@@ -17,15 +17,15 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
     switch (message) {
     case WM_INITDIALOG:
         onInitDialog();
-        return 1;
-    case WM_USER:
+        return TRUE;
+    case WorkerDone:
         onWorkerDone();
-        return 1;
+        return TRUE;
     case WM_DESTROY:
         onDestroy();
-        return 1;
+        return TRUE;
     }
-    return 0;
+    return FALSE;
 }
 
 // The question comes while the dialog is still hidden; it shows once its loop runs.
@@ -45,24 +45,22 @@ void UninstallDialog::onInitDialog()
 }
 
 // The notification is sent, so the dialog has taken the result when it returns.
-void UninstallDialog::report(UninstallResult outcome, const LeftFile& left)
+void UninstallDialog::reportOutcome(UninstallResult outcome, const LeftFile& left)
 {
     fileLeft = left;
     result.store(static_cast<LONG>(outcome));
-    SendMessageA(hwnd, WM_USER, 0, 0);
+    SendMessageA(hwnd, WorkerDone, 0, 0);
 }
 
-UninstallResult UninstallDialog::takeResult()
+UninstallResult UninstallDialog::takeOutcome()
 {
     LONG running = static_cast<LONG>(UninstallResult::Running);
     return static_cast<UninstallResult>(result.exchange(running));
 }
 
-// WM_USER is also the dialog manager's DM_GETDEFID: the result is taken once, so a
-// second WM_USER, or one while an error box is up, does nothing.
 void UninstallDialog::onWorkerDone()
 {
-    switch (takeResult()) {
+    switch (takeOutcome()) {
     case UninstallResult::NoSetupType:
         fail(UninstallText::NoSetupType);
         break;

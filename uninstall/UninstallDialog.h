@@ -17,11 +17,11 @@ public:
     // The worker's side: what it works on, and its one report.
     InstallState& state() { return *installState; }
     bool savesToDelete() const { return deleteSaves == 1; }
-    void report(UninstallResult outcome, const LeftFile& fileLeft);
+    void reportOutcome(UninstallResult outcome, const LeftFile& fileLeft);
 
 private:
     void onInitDialog();
-    UninstallResult takeResult();
+    UninstallResult takeOutcome();
     void onWorkerDone();
     void onDestroy();
     void failOnFileLeft();

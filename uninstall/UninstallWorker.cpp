@@ -9,7 +9,7 @@ DWORD WINAPI UninstallWorker::threadMain(void* dialog)
 {
     auto* owner = static_cast<UninstallDialog*>(dialog);
     LeftFile left = {};
-    owner->report(removeInstallation(owner->state(), owner->savesToDelete(), left), left);
+    owner->reportOutcome(removeInstallation(owner->state(), owner->savesToDelete(), left), left);
     return 0;
 }
 
