@@ -43,13 +43,13 @@ void DialogBase::centreOnScreen(HWND window)
                TRUE);
 }
 
-int DialogBase::say(const char* text, const char* caption, UINT style) const
+int DialogBase::say(const Message& message, UINT buttons) const
 {
-    return MessageBoxA(hwnd, text, caption, style);
+    return message.show(hwnd, buttons);
 }
 
-void DialogBase::endWithWarning(const char* text, const char* caption)
+void DialogBase::endWith(const Message& failure)
 {
-    say(text, caption, MB_ICONWARNING);
+    say(failure);
     EndDialog(hwnd, Cancelled);
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "Message.h"
+
 class DialogBase {
 public:
     // What showModal gives back: the task completed, it was cancelled or failed (the
@@ -28,10 +30,17 @@ public:
     HWND window() const { return hwnd; }
 
 protected:
-    // A message box owned by the dialog; the button that was pressed.
-    int say(const char* text, const char* caption, UINT style) const;
-    // A failed task: the warning, then the dialog ends with Cancelled.
-    void endWithWarning(const char* text, const char* caption);
+    // A message box owned by the dialog, with the buttons given; the button that was pressed.
+    int say(const Message& message, UINT buttons = MB_OK) const;
+    // The same, its text formatted from the values.
+    template <typename... Values>
+    int sayFormatted(const Message& message, Values... values) const
+    {
+        char text[Message::TextSize];
+        return say(message.formatted(text, values...));
+    }
+    // A failed task: the message, then the dialog ends with Cancelled.
+    void endWith(const Message& failure);
 
     HINSTANCE hInstance;
     HWND hwnd;

@@ -1,16 +1,11 @@
-// The system's own text for an error code, composed into one of the program's messages.
+// The system's own text for an error code, for the program's messages to quote.
 #pragma once
 #include <windows.h>
 
-#include <cstddef>
+#include "Message.h"
 
 class SystemError {
 public:
-    // wsprintfA writes at most 1024 characters, and the terminating zero.
-    static const std::size_t TextSize = 1025;
-
-    // format takes %s, the system's text (or unknown where the system has none), then
-    // %d, the code.
-    static void describe(DWORD code, const char* format, const char* unknown,
-                         char (&text)[TextSize]);
+    // The system's text for the code, or unknown where the system has none.
+    static void describe(DWORD code, const char* unknown, char (&text)[Message::TextSize]);
 };

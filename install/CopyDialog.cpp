@@ -26,7 +26,7 @@ void CopyDialog::onInitDialog()
 {
     centreOnScreen(hwnd);
     if (!installState->job().startWorker(hwnd))
-        fail(InstallText::CopyFailed); // no worker, so no answer would ever come
+        endWith(InstallText::CopyFailed); // no worker, so no answer would ever come
 }
 
 // The dialog closes on the worker's answer, which deletes what was copied.
@@ -42,7 +42,7 @@ void CopyDialog::onWorkerDone()
         onCopied();
         break;
     case CopyStatus::Failed:
-        fail(InstallText::CopyFailed);
+        endWith(InstallText::CopyFailed);
         break;
     default:
         break;
@@ -57,12 +57,7 @@ void CopyDialog::onCopied()
         EndDialog(hwnd, Completed);
         return;
     }
-    say(InstallText::RegistryFailed, InstallText::InstallErrorCaption, MB_ICONWARNING);
+    say(InstallText::RegistryFailed);
     job.deleteInstalledFiles();
     EndDialog(hwnd, Cancelled);
-}
-
-void CopyDialog::fail(const char* text)
-{
-    endWithWarning(text, InstallText::InstallErrorCaption);
 }

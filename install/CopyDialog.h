@@ -14,7 +14,6 @@ private:
     void onCancel();
     void onWorkerDone();
     void onCopied();
-    void fail(const char* text);
 
     InstallState* installState;
 };

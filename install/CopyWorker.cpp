@@ -21,8 +21,7 @@ DWORD WINAPI CopyWorker::threadMain(void* job)
 }
 
 CopyWorker::CopyWorker(CopyJob& job)
-    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{},
-      prompt{}
+    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{}
 {
 }
 
@@ -56,9 +55,9 @@ bool CopyWorker::waitForDisc(int discIndex)
             CloseHandle(marker);
             return true;
         }
-        wsprintfA(prompt, InstallText::DiscChangePrompt, discIndex + 1);
-        if (MessageBoxA(job.notifyWindow(), prompt, InstallText::DiscChangeCaption,
-                        MB_OKCANCEL | MB_ICONWARNING) == IDCANCEL)
+        char prompt[Message::TextSize];
+        if (InstallText::DiscChange.formatted(prompt, discIndex + 1)
+                .show(job.notifyWindow(), MB_OKCANCEL) == IDCANCEL)
             return false;
     }
 }

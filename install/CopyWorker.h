@@ -29,6 +29,5 @@ private:
     char markerPath[PathText::Size];
     char sourcePath[PathText::Size];
     char destinationPath[PathText::Size];
-    char prompt[1024];
     BYTE buffer[ChunkSize];
 };

@@ -66,7 +66,7 @@ void InstallDialog::onChangeFolder()
         return;
     char composed[PathText::Size];
     if (!composeDestination(picker.path(), composed)) {
-        say(InstallText::PathTooLong, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+        say(InstallText::PathTooLong);
         return;
     }
     PathText::copy(destination, sizeof destination, composed);
@@ -88,7 +88,7 @@ void InstallDialog::onStart()
         return;
     if (selectedSetupType() == InstallManifest::Standard)
         askForDiscOneBack();
-    say(InstallText::Installed, InstallText::InstalledCaption, MB_ICONINFORMATION);
+    say(InstallText::Installed);
     EndDialog(hwnd, Completed);
 }
 
@@ -97,7 +97,7 @@ bool InstallDialog::settleSource()
 {
     char current[PathText::Size];
     if (!PathText::currentDirectory(current)) {
-        say(InstallText::NoCurrentDirectory, InstallText::InstallErrorCaption, MB_ICONINFORMATION);
+        say(InstallText::NoCurrentDirectory);
         return false;
     }
     PathText::driveRootOf(sourceRoot, current);
@@ -110,17 +110,17 @@ bool InstallDialog::settleSource()
         hasCdrom = GetDriveTypeA(root) == DRIVE_CDROM;
     }
     if (!hasCdrom) {
-        say(InstallText::NoCdromDrive, InstallText::InstallErrorCaption, MB_ICONERROR);
+        say(InstallText::NoCdromDrive);
         return false;
     }
-    say(InstallText::InsertDisc1, InstallText::DiscRequestCaption, MB_ICONINFORMATION);
+    say(InstallText::InsertDisc1);
     if (!picker.browseForFolder(hwnd, "", InstallText::DiscDriveTitle))
         return false;
     PathText::driveRootOf(sourceRoot, picker.path());
     if (!checkDriveType(Drive::Source))
         return false;
     if (!discOnePresent()) {
-        say(InstallText::Disc1Missing, InstallText::DiscRequestCaption, MB_ICONWARNING);
+        say(InstallText::Disc1Missing);
         return false;
     }
     return true;
@@ -133,10 +133,8 @@ bool InstallDialog::checkDriveType(Drive which)
     UINT type = GetDriveTypeA(root);
     if (which == Drive::Destination ? type == DRIVE_FIXED : type == DRIVE_CDROM)
         return true;
-    say(InstallText::WrongDrive,
-        which == Drive::Destination ? InstallText::DestinationErrorCaption
-                                    : InstallText::SourceErrorCaption,
-        MB_ICONWARNING);
+    say(which == Drive::Destination ? InstallText::WrongDestinationDrive
+                                    : InstallText::WrongSourceDrive);
     return false;
 }
 
@@ -146,14 +144,12 @@ bool InstallDialog::checkFreeSpace(DWORD required)
     PathText::driveRootOf(root, destination);
     ULONGLONG freeBytes = 0;
     if (!DiskSpace::freeBytes(root, freeBytes)) {
-        say(InstallText::DiskCheckFailed, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+        say(InstallText::DiskCheckFailed);
         return false;
     }
     if (DiskSpace::hasRoomFor(freeBytes, required))
         return true;
-    char text[PathText::Size + 64];
-    wsprintfA(text, InstallText::NotEnoughSpace, root);
-    say(text, InstallText::DestinationErrorCaption, MB_ICONWARNING);
+    sayFormatted(InstallText::NotEnoughSpace, root);
     return false;
 }
 
@@ -162,21 +158,20 @@ bool InstallDialog::ensureDestinationFolder()
 {
     char saved[PathText::Size];
     if (!PathText::currentDirectory(saved)) {
-        say(InstallText::CurrentDirectoryFailed, InstallText::ErrorCaption, MB_ICONWARNING);
+        say(InstallText::CurrentDirectoryFailed);
         return false;
     }
     if (SetCurrentDirectoryA(destination)) {
         if (SetCurrentDirectoryA(saved))
             return true;
-        say(InstallText::CurrentDirectoryMoveFailed, InstallText::ErrorCaption, MB_ICONWARNING);
+        say(InstallText::CurrentDirectoryMoveFailed);
         return false;
     }
-    if (say(InstallText::CreateFolderQuestion, InstallText::CreateFolderCaption,
-            MB_ICONQUESTION | MB_YESNO) == IDNO)
+    if (say(InstallText::CreateFolder, MB_YESNO) == IDNO)
         return false;
     if (CreateDirectoryA(destination, nullptr))
         return true;
-    say(InstallText::CreateFolderFailed, InstallText::CreateFolderErrorCaption, MB_ICONWARNING);
+    say(InstallText::CreateFolderFailed);
     return false;
 }
 
@@ -191,17 +186,16 @@ bool InstallDialog::runCopy()
     }
     if (result != NotCreated)
         return result == Completed;
-    char text[SystemError::TextSize];
-    SystemError::describe(code, InstallText::CopyDialogError, InstallText::UnknownError, text);
-    say(text, InstallText::CopyDialogErrorCaption, MB_ICONERROR);
+    char reason[Message::TextSize];
+    SystemError::describe(code, InstallText::UnknownError, reason);
+    sayFormatted(InstallText::CopyDialogError, reason, static_cast<int>(code));
     return false;
 }
 
 // At least once, then again after every OK while disc 1 is not in the drive.
 void InstallDialog::askForDiscOneBack()
 {
-    UINT style = MB_ICONWARNING | MB_OKCANCEL;
-    while (say(InstallText::Disc1Back, InstallText::DiscChangeCaption, style) == IDOK &&
+    while (say(InstallText::Disc1Back, MB_OKCANCEL) == IDOK &&
            !discOnePresent()) {
     }
 }

@@ -111,11 +111,10 @@ void SetupMenuDialog::onInstallOrUninstall()
     } else {
         if (uninstallDialog == nullptr)
             return;
-        if (say(MenuText::ConfirmUninstall, MenuText::ConfirmUninstallCaption,
-                MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (say(MenuText::ConfirmUninstall, MB_YESNO) == IDNO)
             return;
         if (uninstallDialog->showModal(hInstance, "IDD_UNINST_DLG", hwnd) == Completed)
-            say(MenuText::Uninstalled, MenuText::UninstalledCaption, MB_ICONINFORMATION);
+            say(MenuText::Uninstalled);
     }
     refreshInstallState();
 }
@@ -130,7 +129,7 @@ void SetupMenuDialog::onPlay()
         EndDialog(hwnd, Cancelled);
         return;
     }
-    say(MenuText::PlayFailed, MenuText::PlayFailedCaption, MB_ICONWARNING);
+    say(MenuText::PlayFailed);
 }
 
 void SetupMenuDialog::onDirectX()
@@ -138,14 +137,14 @@ void SetupMenuDialog::onDirectX()
     char currentDirectory[PathText::Size];
     DWORD length = GetCurrentDirectoryA(sizeof currentDirectory, currentDirectory);
     if (length == 0) {
-        say(MenuText::NoCurrentDirectory, MenuText::DirectXCaption, MB_ICONINFORMATION);
+        say(MenuText::NoCurrentDirectory);
         return;
     }
     char folder[PathText::Size];
     char program[PathText::Size];
     if (!composeDirectXPaths(currentDirectory, length, folder, program) ||
         !launchProgram(hwnd, program, folder))
-        say(MenuText::DirectXFailed, MenuText::DirectXCaption, MB_ICONINFORMATION);
+        say(MenuText::DirectXFailed);
 }
 
 void SetupMenuDialog::refreshInstallState()

@@ -7,6 +7,7 @@
 #include "app/SystemError.h"
 #include "install/DiskSpace.h"
 #include "install/InstallDialog.h"
+#include "install/InstallText.h"
 #include "menu/SetupMenuDialog.h"
 #include "state/InstallManifest.h"
 #include "state/PathText.h"
@@ -153,13 +154,19 @@ TEST(FreeSpace, ComparesAllSixtyFourBits)
 
 TEST(CopyDialogError, NamesTheCodeWithOrWithoutASystemText)
 {
-    char text[SystemError::TextSize];
-    SystemError::describe(ERROR_RESOURCE_NAME_NOT_FOUND, "%s ( Error Code=%d )", "不明なエラーです。", text);
-    std::string known = text;
+    // As the install dialog composes it when the copy dialog cannot be made.
+    auto shown = [](DWORD code) {
+        char reason[Message::TextSize], text[Message::TextSize];
+        SystemError::describe(code, InstallText::UnknownError, reason);
+        return std::string(InstallText::CopyDialogError.formatted(text, reason, static_cast<int>(code)).text);
+    };
+    std::string known = shown(ERROR_RESOURCE_NAME_NOT_FOUND);
     EXPECT_NE(known.find(" ( Error Code=1814 )"), std::string::npos) << known;
     EXPECT_GT(known.find(" ( Error Code="), 0u);
-    SystemError::describe(0x20001234, "%s ( Error Code=%d )", "不明なエラーです。", text);
-    EXPECT_EQ(std::string(text), "不明なエラーです。 ( Error Code=536875572 )");
+    EXPECT_EQ(known.find("不明なエラーです。"), std::string::npos) << known;
+    EXPECT_EQ(shown(0x20001234), "不明なエラーです。 ( Error Code=536875572 )");
+    EXPECT_EQ(std::string(InstallText::CopyDialogError.caption), "コピーダイアログエラー");
+    EXPECT_EQ(InstallText::CopyDialogError.icon, static_cast<UINT>(MB_ICONERROR));
 }
 
 TEST_F(Install, FromTheDiscTheDestinationIsCheckedFirst)

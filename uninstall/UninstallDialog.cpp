@@ -31,17 +31,14 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
 // The question comes while the dialog is still hidden; it shows once its loop runs.
 void UninstallDialog::onInitDialog()
 {
-    deleteSaves = say(UninstallText::DeleteSavesQuestion, UninstallText::Caption,
-                      MB_YESNO | MB_ICONQUESTION) == IDYES
-                      ? 1
-                      : 0;
+    deleteSaves = say(UninstallText::DeleteSaves, MB_YESNO) == IDYES ? 1 : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
     DWORD threadId = 0; // Windows 98 and ME fail the start without somewhere to put it
     workerThread = SystemCallSeam::active().createThread(nullptr, 0, UninstallWorker::threadMain,
                                                          this, 0, &threadId);
     centreOnScreen(hwnd);
     if (workerThread == nullptr)
-        fail(UninstallText::CannotStart); // no worker, so no report would ever come
+        endWith(UninstallText::CannotStart); // no worker, so no report would ever come
 }
 
 // The notification is sent, so the dialog has taken the result when it returns.
@@ -62,13 +59,13 @@ void UninstallDialog::onWorkerDone()
 {
     switch (takeOutcome()) {
     case UninstallResult::NoSetupType:
-        fail(UninstallText::NoSetupType);
+        endWith(UninstallText::NoSetupType);
         break;
     case UninstallResult::NoInstallFolder:
-        fail(UninstallText::NoInstallFolder);
+        endWith(UninstallText::NoInstallFolder);
         break;
     case UninstallResult::RecordNotDeleted:
-        fail(UninstallText::RecordNotDeleted);
+        endWith(UninstallText::RecordNotDeleted);
         break;
     case UninstallResult::FileLeft:
         failOnFileLeft();
@@ -92,29 +89,21 @@ void UninstallDialog::onDestroy()
 // Closing the program that holds the file helps only when one holds it.
 void UninstallDialog::failOnFileLeft()
 {
-    char text[SystemError::TextSize];
-    char reason[SystemError::TextSize];
+    char text[Message::TextSize];
     switch (fileLeft.error) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        wsprintfA(text, UninstallText::FileInUse, fileLeft.path);
-        break;
+        endWith(UninstallText::FileInUse.formatted(text, fileLeft.path));
+        return;
     case ERROR_ACCESS_DENIED:
-        wsprintfA(text, UninstallText::FileProtected, fileLeft.path);
-        break;
+        endWith(UninstallText::FileProtected.formatted(text, fileLeft.path));
+        return;
     case ERROR_SUCCESS: // the deletion said it was done, yet the file is there
-        wsprintfA(text, UninstallText::FileNotDeleted, fileLeft.path, UninstallText::UnknownReason);
-        break;
-    default:
-        SystemError::describe(fileLeft.error, UninstallText::Reason, UninstallText::UnknownReason,
-                              reason);
-        wsprintfA(text, UninstallText::FileNotDeleted, fileLeft.path, reason);
-        break;
+        endWith(UninstallText::FileNotDeletedUnexplained.formatted(text, fileLeft.path));
+        return;
     }
-    fail(text);
-}
-
-void UninstallDialog::fail(const char* text)
-{
-    endWithWarning(text, UninstallText::ErrorCaption);
+    char reason[Message::TextSize];
+    SystemError::describe(fileLeft.error, UninstallText::UnknownReason, reason);
+    endWith(UninstallText::FileNotDeleted.formatted(text, fileLeft.path, reason,
+                                                    static_cast<int>(fileLeft.error)));
 }

@@ -25,7 +25,6 @@ private:
     void onWorkerDone();
     void onDestroy();
     void failOnFileLeft();
-    void fail(const char* text);
 
     InstallState* installState;
     std::atomic<LONG> result;

@@ -1,24 +1,35 @@
-// Every text that the uninstaller shows.
+// Every text that the uninstaller shows, each message box as one record.
 #pragma once
+#include "../app/Message.h"
 
 namespace UninstallText {
-const char Caption[] = "アンインストール";
-const char DeleteSavesQuestion[] = "セーブデータを削除しますか？";
-
 const char ErrorCaption[] = "アンインストールエラー";
-const char NoSetupType[] = "インストールタイプの取得に失敗しました。";
-const char NoInstallFolder[] = "インストールフォルダの取得に失敗しました。";
-const char RecordNotDeleted[] = "レジストリの削除に失敗しました。";
-const char CannotStart[] = "アンインストールを開始できませんでした。";
-// A game file that stayed, by what its deletion said: another program has it open, this
-// user may not delete it, or any other reason, which the system's own text gives.
-const char FileInUse[] = "次のファイルを削除できませんでした。\n%s\n\n"
-                         "このファイルを使っているプログラムを終了してから、"
-                         "もう一度アンインストールしてください。";
-const char FileProtected[] = "次のファイルを削除できませんでした。\n%s\n\n"
-                             "このファイルを削除する権限がありません。"
-                             "管理者としてもう一度アンインストールしてください。";
-const char FileNotDeleted[] = "次のファイルを削除できませんでした。\n%s\n\n%s";
-const char Reason[] = "%s ( Error Code=%d )";
 const char UnknownReason[] = "不明なエラーです。";
+
+constexpr Message DeleteSaves = {"セーブデータを削除しますか？", "アンインストール",
+                                 MB_ICONQUESTION};
+constexpr Message CannotStart = {"アンインストールを開始できませんでした。", ErrorCaption,
+                                 MB_ICONWARNING};
+constexpr Message NoSetupType = {"インストールタイプの取得に失敗しました。", ErrorCaption,
+                                 MB_ICONWARNING};
+constexpr Message NoInstallFolder = {"インストールフォルダの取得に失敗しました。", ErrorCaption,
+                                     MB_ICONWARNING};
+constexpr Message RecordNotDeleted = {"レジストリの削除に失敗しました。", ErrorCaption,
+                                      MB_ICONWARNING};
+
+// A game file that stayed, by what its deletion said: another program has it open, this
+// user may not delete it, the deletion said it was done, or any other reason, which the
+// system's own text (or UnknownReason) gives, with the code.
+constexpr Message FileInUse = {"次のファイルを削除できませんでした。\n%s\n\n"
+                               "このファイルを使っているプログラムを終了してから、"
+                               "もう一度アンインストールしてください。",
+                               ErrorCaption, MB_ICONWARNING};
+constexpr Message FileProtected = {"次のファイルを削除できませんでした。\n%s\n\n"
+                                   "このファイルを削除する権限がありません。"
+                                   "管理者としてもう一度アンインストールしてください。",
+                                   ErrorCaption, MB_ICONWARNING};
+constexpr Message FileNotDeletedUnexplained = {
+    "次のファイルを削除できませんでした。\n%s\n\n不明なエラーです。", ErrorCaption, MB_ICONWARNING};
+constexpr Message FileNotDeleted = {"次のファイルを削除できませんでした。\n%s\n\n%s ( Error Code=%d )",
+                                    ErrorCaption, MB_ICONWARNING};
 } // namespace UninstallText

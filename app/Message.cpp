@@ -1,0 +1,7 @@
+// The message box itself.
+#include "Message.h"
+
+int Message::show(HWND owner, UINT buttons) const
+{
+    return MessageBoxA(owner, text, caption, icon | buttons);
+}
