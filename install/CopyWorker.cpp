@@ -6,6 +6,7 @@
 
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
+#include "DiscMarker.h"
 #include "InstallText.h"
 
 DWORD WINAPI CopyWorker::threadMain(void* job)
@@ -46,54 +47,50 @@ void CopyWorker::run()
 // False when the user refused to put the disc in.
 bool CopyWorker::waitForDisc(int discIndex)
 {
-    if (!PathText::concat(markerPath, sizeof markerPath, job.jobSourceRoot(),
-                          InstallManifest::diskMarker(discIndex)))
+    if (!DiscMarker::compose(job.jobSourceRoot(), discIndex, markerPath))
         return false;
-    for (;;) {
-        HANDLE marker = calls.createFile(markerPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (marker != INVALID_HANDLE_VALUE) {
-            CloseHandle(marker);
-            return true;
-        }
+    while (!DiscMarker::isPresent(markerPath)) {
         char prompt[Message::TextSize];
         if (InstallText::DiscChange.formatted(prompt, discIndex + 1)
                 .show(job.notifyWindow(), MB_OKCANCEL) == IDCANCEL)
             return false;
     }
+    return true;
 }
 
 CopyWorker::Step CopyWorker::copyEntry(const char* entry)
 {
     // A path that would not fit is a failed copy, never a truncated or overrun one.
     if (!PathText::concat(sourcePath, sizeof sourcePath, job.jobSourceRoot(), entry) ||
-        !PathText::join(destinationPath, sizeof destinationPath, job.jobInstallFolder(), entry)) {
-        job.reportOutcome(CopyStatus::Failed);
-        return Step::Stop;
-    }
+        !PathText::join(destinationPath, sizeof destinationPath, job.jobInstallFolder(), entry))
+        return stopFailed();
     job.ensureSubdirectory(entry);
     HANDLE source = openSource();
-    if (source == INVALID_HANDLE_VALUE) {
-        job.reportOutcome(CopyStatus::Failed);
-        return Step::Stop;
-    }
+    if (source == INVALID_HANDLE_VALUE)
+        return stopFailed();
+    // Not a duplicate: the create below needs the folder now, and up to 8 opens of a slow
+    // disc lie between the first call and here.
     job.ensureSubdirectory(entry);
     HANDLE destination =
         calls.createFile(destinationPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (destination == INVALID_HANDLE_VALUE) {
         CloseHandle(source);
-        job.reportOutcome(CopyStatus::Failed);
-        return Step::Stop;
+        return stopFailed();
     }
     copyFile(source, destination, entry);
     CloseHandle(source);
     CloseHandle(destination);
-    if (job.getStatus() != CopyStatus::Idle) {
-        // The outcome is stored only once the files are gone: the dialog closes on it.
-        job.deleteInstalledFiles();
-        job.reportOutcome(CopyStatus::Failed);
-        return Step::Stop;
-    }
-    return Step::Next;
+    if (job.getStatus() == CopyStatus::Idle)
+        return Step::Next;
+    // The outcome is stored only once the files are gone: the dialog closes on it.
+    job.deleteInstalledFiles();
+    return stopFailed();
+}
+
+CopyWorker::Step CopyWorker::stopFailed()
+{
+    job.reportOutcome(CopyStatus::Failed);
+    return Step::Stop;
 }
 
 HANDLE CopyWorker::openSource()

@@ -21,6 +21,7 @@ private:
 
     bool waitForDisc(int discIndex);
     Step copyEntry(const char* entry);
+    Step stopFailed(); // reports Failed
     HANDLE openSource();
     void copyFile(HANDLE source, HANDLE destination, const char* entry);
 

@@ -8,6 +8,7 @@
 #include "../res/resource.h"
 #include "../state/InstallManifest.h"
 #include "CopyDialog.h"
+#include "DiscMarker.h"
 #include "DiskSpace.h"
 #include "InstallText.h"
 
@@ -203,13 +204,7 @@ void InstallDialog::askForDiscOneBack()
 bool InstallDialog::discOnePresent() const
 {
     char marker[PathText::Size];
-    if (!PathText::concat(marker, sizeof marker, sourceRoot, InstallManifest::diskMarker(0)))
-        return false;
-    HANDLE file = CreateFileA(marker, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    return DiscMarker::compose(sourceRoot, 0, marker) && DiscMarker::isPresent(marker);
 }
 
 std::int32_t InstallDialog::selectedSetupType() const

@@ -32,25 +32,12 @@ bool isEnd(const RegistryPathEntry& entry)
 
 bool InstallRegistry::isInstalled() const
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD size = 4;
-    LONG result = RegQueryValueExA(key, "SetupType", nullptr, nullptr, nullptr, &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return queryValue("SetupType", nullptr, 4);
 }
 
 bool InstallRegistry::readSetupType(std::int32_t& setupType) const
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD size = 4;
-    LONG result = RegQueryValueExA(key, "SetupType", nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(&setupType), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return queryValue("SetupType", reinterpret_cast<BYTE*>(&setupType), 4);
 }
 
 bool InstallRegistry::readInstallFolder(char* path, std::size_t size) const
@@ -107,16 +94,21 @@ bool InstallRegistry::composePathValue(const RegistryPathEntry& entry, const cha
 bool InstallRegistry::readPathValue(const char* valueName, char* path, std::size_t size)
 {
     char buffer[PathText::Size] = {};
+    if (!queryValue(valueName, reinterpret_cast<BYTE*>(buffer), sizeof buffer) ||
+        std::memchr(buffer, '\0', sizeof buffer) == nullptr)
+        return false;
+    return PathText::copy(path, size, buffer);
+}
+
+// A null data asks only whether the value is there and fits in size bytes.
+bool InstallRegistry::queryValue(const char* valueName, BYTE* data, DWORD size)
+{
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
-    DWORD length = sizeof buffer;
-    LONG result = RegQueryValueExA(key, valueName, nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(buffer), &length);
+    LONG result = RegQueryValueExA(key, valueName, nullptr, nullptr, data, &size);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS || std::memchr(buffer, '\0', sizeof buffer) == nullptr)
-        return false;
-    return PathText::copy(path, size, buffer);
+    return result == ERROR_SUCCESS;
 }
 
 bool InstallRegistry::writeValue(const char* valueName, DWORD type, const BYTE* data, DWORD size)

@@ -33,5 +33,6 @@ public:
 
 private:
     static bool readPathValue(const char* valueName, char* path, std::size_t size);
+    static bool queryValue(const char* valueName, BYTE* data, DWORD size);
     static bool writeValue(const char* valueName, DWORD type, const BYTE* data, DWORD size);
 };
