@@ -59,12 +59,12 @@ protected:
         return Automation::runModal(dialog, "IDD_COPY_DLG", std::move(script), failures);
     }
 
-    // Runs a copy that must end with the copy failure message and result 2.
+    // Runs a copy that must end with the copy failure message, cancelled.
     void expectFailedCopy(const std::string& folder = "")
     {
         Failures failures;
         INT_PTR result = runCopy(0, [](Automation& a) { a.answer(Expected::CopyFailed); }, failures, folder);
-        EXPECT_EQ(result, 2);
+        EXPECT_EQ(result, DialogBase::Cancelled);
         EXPECT_EQ(failures, Failures{});
     }
 
@@ -123,7 +123,7 @@ TEST_F(Copy, StandardTypeCopiesDiscsOneAndTwoAndRecordsTheInstallation)
         a.check(Automation::itemText(copy, IDC_FILE_NAME) == "TBLSTR.ARC", "file name label");
         discs->insertWhenAsked(a, 2);
         a.check(a.waitGone(copy), "the dialog stayed");
-    }, failures), 1);
+    }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1, 2}));
     EXPECT_EQ(installedFiles().size(), 12u);
@@ -152,7 +152,7 @@ TEST_F(Copy, MaximumTypeCopiesAllThreeDiscs)
                 "overall range");
         discs->insertWhenAsked(a, 2);
         discs->insertWhenAsked(a, 3);
-    }, failures), 1);
+    }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1, 2, 3}));
     expectFaithfulCopies(filesOf({1, 2, 3}));
@@ -176,7 +176,7 @@ TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
         MoveFileA("D:\\copytest\\DISK1.out", "Q:\\DISK1");
         a.answer(Expected::discPrompt(1));
         discs->insertWhenAsked(a, 2);
-    }, failures), 1);
+    }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     expectFaithfulCopies(filesOf({1, 2}));
 }
@@ -189,7 +189,7 @@ TEST_F(Copy, CancelInTheDiscPromptFailsAndKeepsWhatWasCopied)
     EXPECT_EQ(runCopy(0, [&](Automation& a) {
         a.answer(Expected::discPrompt(2), IDCANCEL);
         a.answer(Expected::CopyFailed);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1}));
     EXPECT_FALSE(TestRegistry::keyExists());
@@ -253,7 +253,7 @@ TEST_F(Copy, CancelDuringALargeFileStopsAndDeletesEveryListedFile)
         a.click(copy, IDCANCEL);
         a.click(copy, IDCANCEL); // a second press changes nothing
         a.answer(Expected::CopyFailed);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_LT(state.job().filePosition(), large);
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
@@ -269,7 +269,7 @@ TEST_F(Copy, ARegistryWriteFailureDeletesTheCopiedFiles)
     EXPECT_EQ(runCopy(0, [&](Automation& a) {
         discs->insertWhenAsked(a, 2);
         a.answer(Expected::RegistryFailed);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -417,7 +417,7 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
         if (a.waitFor(Expected::CopyFailed) != nullptr)
             leftWithTheBoxUp = installedFiles();
         a.answer(Expected::CopyFailed);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(leftWhenFailed, std::vector<std::string>{});
     EXPECT_EQ(leftWithTheBoxUp, std::vector<std::string>{});
@@ -436,12 +436,12 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     SystemCallSeam::active().readFile = watchingRead;
     TestRegistry::denyWrites();
     Failures failures;
-    EXPECT_EQ(runCopy(0, [](Automation& a) { a.answer(Expected::RegistryFailed); }, failures), 2);
+    EXPECT_EQ(runCopy(0, [](Automation& a) { a.answer(Expected::RegistryFailed); }, failures), DialogBase::Cancelled);
     EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
 
     TestRegistry::clear();
     watched.clear();
-    EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), 1);
+    EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}, {"DISK3", 2}}));
     // VELN.CNT is empty, VELN.HLP one chunk, TORLE.EXE one chunk and one byte.
@@ -480,11 +480,11 @@ TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
     ASSERT_EQ(runCopy(0, [&](Automation& a) {
         a.answer(Expected::discPrompt(2), IDCANCEL);
         a.answer(Expected::CopyFailed);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     DWORD handlesAfter[2] = {};
     for (int attempt = 0; attempt < 2; ++attempt) {
         discs->insert(1);
-        EXPECT_EQ(runCopy(0, [&](Automation& a) { discs->insertWhenAsked(a, 2); }, failures), 1);
+        EXPECT_EQ(runCopy(0, [&](Automation& a) { discs->insertWhenAsked(a, 2); }, failures), DialogBase::Completed);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(state.job().getStatus(), CopyStatus::Idle);
         EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));

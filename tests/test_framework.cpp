@@ -47,10 +47,14 @@ TEST(DialogFramework, RoutesFromInitDialogOnAndReturnsTheEndDialogValue)
     EXPECT_EQ(dialog.window(), dialog.seenOnInit);
 }
 
-TEST(DialogFramework, MissingTemplateGivesMinusOne)
+TEST(DialogFramework, TheResultsKeepTheirValuesAndAMissingTemplateGivesMinusOne)
 {
+    // The tests compare results by name; these are the values behind the names.
+    EXPECT_EQ(DialogBase::Completed, 1);
+    EXPECT_EQ(DialogBase::Cancelled, IDCANCEL);
     RecordingDialog dialog;
-    EXPECT_EQ(dialog.showModal(GetModuleHandleA(nullptr), "IDD_NO_SUCH_DLG", nullptr), -1);
+    EXPECT_EQ(dialog.showModal(GetModuleHandleA(nullptr), "IDD_NO_SUCH_DLG", nullptr), DialogBase::NotCreated);
+    EXPECT_EQ(DialogBase::NotCreated, -1);
     EXPECT_TRUE(dialog.messages.empty());
 }
 

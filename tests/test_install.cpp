@@ -80,7 +80,7 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
                 PostMessageA(GetDlgItem(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
             a.waitGone(window);
         }, failures);
-        EXPECT_EQ(result, 2);
+        EXPECT_EQ(result, DialogBase::Cancelled);
         EXPECT_EQ(failures, Failures{});
     }
 }
@@ -271,7 +271,7 @@ TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
         a.answer(Expected::CreateFolder, IDYES);
         a.answer(Expected::CreateFolderFailed);
         a.click(window, IDCANCEL);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(TestFiles::currentDirectory(), "Q:\\");
     EXPECT_FALSE(TestRegistry::keyExists());
@@ -323,7 +323,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
         discs->insert(1);
         a.answer(Expected::Disc1Back);
         a.answer(Expected::Installed);
-    }, failures), 1);
+    }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     char folder[260];
     ASSERT_TRUE(state.readInstallFolder(folder, sizeof folder));
@@ -363,7 +363,7 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
     for (const Automation::Script& run : runs) {
         TestRegistry::clear();
         Failures failures;
-        EXPECT_EQ(runInstall(run, failures), 1);
+        EXPECT_EQ(runInstall(run, failures), DialogBase::Completed);
         EXPECT_EQ(failures, Failures{});
         discs->insert(1);
     }
@@ -420,7 +420,7 @@ TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
         a.answer(Expected::Uninstalled);
         a.expectMenu(window, false);
         a.click(window, IDCANCEL);
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(state.isInstalled());
     EXPECT_EQ(startsWithAnId, 2);

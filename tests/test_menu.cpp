@@ -64,7 +64,7 @@ TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
         a.check(note != nullptr && (GetWindowLongA(note, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT,
                 "the note beside the picture lost its number");
         a.click(window, IDCANCEL);
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -93,7 +93,7 @@ TEST_F(Menu, PlayStartsTheRecordedGameInItsFolderAndCloses)
         a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "uninstall label");
         a.click(window, IDC_PLAY);
         a.waitGone(window);
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(standInStart(), root + "\\TORLE.EXE|" + root);
 }
@@ -133,7 +133,7 @@ TEST_F(Menu, PlayWithoutAGamePathWarnsAndStaysOpen)
         a.click(window, IDC_PLAY);
         a.answer(Expected::PlayFailed);
         a.click(window, IDCANCEL);
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -175,7 +175,7 @@ TEST_F(Menu, ARunningMenuKeepsASecondMenuFromOpening)
     Failures failures;
     EXPECT_EQ(runMenu([](Automation& a) {
         a.check(a.staysWithoutWindows(500), "the menu was shown");
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     UnhookWindowsHookEx(before);
     UnhookWindowsHookEx(after);
     EXPECT_EQ(failures, Failures{});
@@ -196,7 +196,7 @@ TEST_F(Menu, HoldsTheRunningMutexWhileOpenAndEscapeCloses)
         CloseHandle(running);
         PostMessageA(GetDlgItem(window, IDC_INSTALL), WM_KEYDOWN, VK_ESCAPE, 0);
         a.waitGone(window);
-    }, failures), IDCANCEL);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, "Velnora_Running"), nullptr);
 }

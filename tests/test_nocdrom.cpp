@@ -23,6 +23,6 @@ TEST(WithoutACdromDrive, StartingFromAHardDiskSaysSoAndNothingElse)
         Sleep(300);
         a.check(a.visibleDialogs().size() == 1, "something followed the message");
         a.click(window, IDCANCEL);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, std::vector<std::string>{});
 }

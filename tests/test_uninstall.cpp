@@ -102,7 +102,7 @@ TEST_F(Uninstall, KeepingTheSavesLeavesThemAndTheFolder)
 {
     install(1);
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDNO), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDNO), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), Names{});
     EXPECT_EQ(present(saveFiles()), saveFiles());
@@ -113,7 +113,7 @@ TEST_F(Uninstall, KeepingTheSavesLeavesThemAndTheFolder)
     for (const std::string& name : saveFiles())
         DeleteFileA((folder + "\\" + name).c_str());
     install(1, false, false);
-    EXPECT_EQ(runUninstall(answer(IDNO), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDNO), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(TestFiles::exists(folder));
 }
@@ -123,7 +123,7 @@ TEST_F(Uninstall, DeletingTheSavesRemovesTheEmptiedFolder)
     install(1, true);
     DeleteFileA((folder + "\\VO3.ARC").c_str()); // a listed file already gone is no failure
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(TestFiles::exists(folder));
     EXPECT_FALSE(TestRegistry::keyExists());
@@ -135,7 +135,7 @@ TEST_F(Uninstall, AFolderWithAnUnlistedFileStaysWithThatFile)
     TestFiles::write(folder + "\\MEMO.TXT", "the player's notes");
     TestFiles::makeFolders(folder + "\\SCREENSHOTS");
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), Names{});
     EXPECT_EQ(present(saveFiles()), Names{});
@@ -147,7 +147,7 @@ TEST_F(Uninstall, TheStandardTypeNeverDeletesTheThirdDiscsFile)
 {
     install(0, true);
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), Names{"VO2.ARC"});
     EXPECT_EQ(present(saveFiles()), Names{});
@@ -181,7 +181,7 @@ TEST_F(Uninstall, AnUnreadableOrUnusableRecordDeletesNothing)
         install(1);
         c.spoil();
         Failures failures;
-        EXPECT_EQ(runUninstall(answer(IDYES, c.message), failures), 2);
+        EXPECT_EQ(runUninstall(answer(IDYES, c.message), failures), DialogBase::Cancelled);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(present(gameFiles(1)), gameFiles(1));
         EXPECT_EQ(present(saveFiles()), saveFiles());
@@ -196,14 +196,14 @@ TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
     install(1);
     TestRegistry::addSubkey();
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::RecordNotDeleted), failures), 2);
+    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::RecordNotDeleted), failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), Names{});
     EXPECT_EQ(present(saveFiles()), saveFiles());
     EXPECT_TRUE(TestRegistry::keyExists());
 
     RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(TestRegistry::Key) + "\\Locked").c_str());
-    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(TestRegistry::keyExists());
     EXPECT_FALSE(TestFiles::exists(folder));
@@ -240,7 +240,7 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
             HeldWorker::release();
             a.waitGone(shown);
         }, failures);
-        EXPECT_EQ(result, 1);
+        EXPECT_EQ(result, DialogBase::Completed);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(present(gameFiles(1)), Names{});
     }
@@ -252,7 +252,7 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
     install(1);
     SystemCallSeam::active().createThread = failingCreateThread;
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::CannotStartUninstall), failures), 2);
+    EXPECT_EQ(runUninstall(answer(IDYES, &Expected::CannotStartUninstall), failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(present(gameFiles(1)), gameFiles(1));
     EXPECT_TRUE(TestRegistry::keyExists());
@@ -323,7 +323,7 @@ TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
         std::vector<HWND> open = a.visibleDialogs();
         a.check(std::count_if(open.begin(), open.end(), Automation::isMessageBox) == 1, "more than one box");
         a.answer(Expected::NoInstallFolder);
-    }, failures), 2);
+    }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
 }
 
@@ -335,7 +335,7 @@ TEST_F(Uninstall, TheLongestInstallFolderGoesCompletelyAndLongerSavePathsAreSkip
     ASSERT_TRUE(TestFiles::makeFolders(folder));
     install(1, true);
     Failures failures;
-    EXPECT_EQ(runUninstall(answer(IDYES), failures), 1);
+    EXPECT_EQ(runUninstall(answer(IDYES), failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_FALSE(TestFiles::exists(folder));
 
