@@ -15,6 +15,7 @@
 #include "state/InstallManifest.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -274,89 +275,12 @@ TEST_F(Copy, ARegistryWriteFailureDeletesTheCopiedFiles)
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
 
-namespace {
-int readsLeft;
-BOOL WINAPI failingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
-{
-    if (readsLeft-- == 0) {
-        SetLastError(ERROR_CRC);
-        return FALSE;
-    }
-    return ReadFile(file, buffer, size, got, overlapped);
-}
-BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
-{
-    SetLastError(ERROR_ACCESS_DENIED);
-    return FALSE;
-}
-HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
-{
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-}
-// Fails like failingRead, and just before, presses Cancel in the copy dialog a few times
-// and sends it the dialog manager's WM_USER.
-BOOL WINAPI cancellingFailingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
-{
-    if (readsLeft == 0)
-        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
-            for (int i = 0; i < 5; ++i) {
-                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-                PostMessageA(window, WM_USER, 0, 0);
-            }
-    return failingRead(file, buffer, size, got, overlapped);
-}
-
-// Watches the worker through the seam: every disc-marker test and every read, with
-// where both bars stand at that moment, as "DISK1 file 0/1 total 0" (position/range)
-// or "read TORLE.EXE file 0/65537 total 65536 got 65536".
-CopyJob* watchedJob;
-std::vector<std::string> watched;
-std::map<HANDLE, std::string> sources;
-
-std::string bars()
-{
-    HWND fileBar = GetDlgItem(watchedJob->notifyWindow(), IDC_FILE_BAR);
-    HWND totalBar = GetDlgItem(watchedJob->notifyWindow(), IDC_TOTAL_BAR);
-    return " file " + std::to_string(SendMessageA(fileBar, PBM_GETPOS, 0, 0)) + "/" +
-           std::to_string(SendMessageA(fileBar, PBM_GETRANGE, FALSE, 0)) + " total " +
-           std::to_string(SendMessageA(totalBar, PBM_GETPOS, 0, 0));
-}
-HANDLE WINAPI watchingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                                 DWORD disposition, DWORD flags, HANDLE model)
-{
-    HANDLE file = CreateFileA(path, access, share, security, disposition, flags, model);
-    std::string name = std::strrchr(path, '\\') + 1;
-    if (access == 0)
-        watched.push_back(name + bars());
-    else if (access == GENERIC_READ)
-        sources[file] = name;
-    return file;
-}
-BOOL WINAPI watchingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
-{
-    std::string step = "read " + sources[file] + bars();
-    BOOL read = ReadFile(file, buffer, size, got, overlapped);
-    watched.push_back(step + " got " + std::to_string(*got));
-    return read;
-}
-std::map<std::string, int> markerTests()
-{
-    std::map<std::string, int> count;
-    for (const std::string& step : watched)
-        if (step.compare(0, 4, "DISK") == 0)
-            ++count[step.substr(0, 5)];
-    return count;
-}
-} // namespace
-
 TEST_F(Copy, AReadErrorOnTheDiscDeletesEveryListedFile)
 {
     // Stands in for a scratched disc: the fourth read of the run fails with a CRC error.
     makeDiscs();
     discs->insert(1);
-    readsLeft = 3;
-    SystemCallSeam::active().readFile = failingRead;
+    SeamStandIns::failReadAfter(3);
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -366,7 +290,7 @@ TEST_F(Copy, AFileTimeErrorDeletesEveryListedFile)
     // Stands in for a destination file system that refuses the source's times.
     makeDiscs();
     discs->insert(1);
-    SystemCallSeam::active().setFileTime = failingSetFileTime;
+    SeamStandIns::refuseFileTimes();
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -376,7 +300,7 @@ TEST_F(Copy, AWorkerThatCannotStartFailsInsteadOfWaitingForever)
     // Stands in for a process out of threads or memory.
     makeDiscs();
     discs->insert(1);
-    SystemCallSeam::active().createThread = failingCreateThread;
+    SeamStandIns::refuseThreads();
     expectFailedCopy();
     EXPECT_EQ(installedFiles(), std::vector<std::string>{});
 }
@@ -401,8 +325,7 @@ TEST_F(Copy, TheOutcomeComesOnceTheFilesAreGoneAndALateCancelNeverHidesIt)
     // first would still wait for its answer, before deleting anything.
     makeDiscs();
     discs->insert(1);
-    readsLeft = 2;
-    SystemCallSeam::active().readFile = cancellingFailingRead;
+    SeamStandIns::failReadAfterWhileCancelling(2);
     std::vector<std::string> leftWhenFailed, leftWithTheBoxUp = {"<no box>"};
     Failures failures;
     EXPECT_EQ(runCopy(0, [&](Automation& a) {
@@ -430,21 +353,19 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     // write, never tests disc 3's marker; the maximum run that follows starts from 0.
     makeDiscs();
     discs->insertEvery();
-    watchedJob = &state.job();
-    watched.clear();
-    SystemCallSeam::active().createFile = watchingCreateFile;
-    SystemCallSeam::active().readFile = watchingRead;
+    SeamStandIns::watch(state.job());
     TestRegistry::denyWrites();
     Failures failures;
     EXPECT_EQ(runCopy(0, [](Automation& a) { a.answer(Expected::RegistryFailed); }, failures), DialogBase::Cancelled);
-    EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
 
     TestRegistry::clear();
-    watched.clear();
+    SeamStandIns::watched().clear();
     EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
-    EXPECT_EQ(markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}, {"DISK3", 2}}));
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}, {"DISK3", 2}}));
     // VELN.CNT is empty, VELN.HLP one chunk, TORLE.EXE one chunk and one byte.
+    const std::vector<std::string>& watched = SeamStandIns::watched();
     ASSERT_GE(watched.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(watched.begin(), watched.begin() + 7), (std::vector<std::string>{
         "DISK1 file 0/1 total 0",

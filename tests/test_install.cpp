@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
@@ -310,6 +311,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
     discs->insert(1);
     TestFiles::makeFolders("Q:\\DirectX8a");
+    SeamStandIns::watch(state.job());
     Failures failures;
     EXPECT_EQ(runInstall([&](Automation& a) {
         startIn(a, root);
@@ -333,6 +335,9 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
     ASSERT_TRUE(TestRegistry::read("CDDrive", type, drive));
     EXPECT_EQ(drive, std::string("Q:\\", 4));
     EXPECT_TRUE(TestFiles::exists(root + "\\Velnora\\VO3.ARC"));
+    // Disc 1 is tested by the dialog once before the copy and after each of the three
+    // OKs, beside the copy's own tests, and all through the one probe that the seam sees.
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"DISK1", 1 + 10 + 3}, {"DISK2", 1 + 4}}));
 }
 
 TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)

@@ -12,6 +12,7 @@
 #include "support/Automation.h"
 #include "support/FolderTest.h"
 #include "support/HeldWorker.h"
+#include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
 #include "uninstall/UninstallDialog.h"
 
@@ -209,14 +210,6 @@ TEST_F(Uninstall, ARecordThatCannotBeDeletedKeepsSavesAndFolderAndCanBeRetried)
     EXPECT_FALSE(TestFiles::exists(folder));
 }
 
-namespace {
-HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
-{
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-}
-} // namespace
-
 TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
 {
     // The worker is held back (through the thread-start seam) so that the open dialog
@@ -250,7 +243,7 @@ TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)
 {
     // Stands in for a process out of threads or memory.
     install(1);
-    SystemCallSeam::active().createThread = failingCreateThread;
+    SeamStandIns::refuseThreads();
     Failures failures;
     EXPECT_EQ(runUninstall(answer(IDYES, &Expected::CannotStartUninstall), failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});

@@ -1,0 +1,130 @@
+// Stand-ins for the program's seam.
+#include "SeamStandIns.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "app/CopyJob.h"
+#include "app/SystemCallSeam.h"
+#include "res/resource.h"
+
+namespace {
+
+int readsLeft;
+CopyJob* watchedJob;
+std::vector<std::string> steps;
+std::map<HANDLE, std::string> sources;
+
+BOOL WINAPI failingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    if (readsLeft-- == 0) {
+        SetLastError(ERROR_CRC);
+        return FALSE;
+    }
+    return ReadFile(file, buffer, size, got, overlapped);
+}
+
+BOOL WINAPI cancellingFailingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    if (readsLeft == 0)
+        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", "インストール中"));)
+            for (int i = 0; i < 5; ++i) {
+                PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                PostMessageA(window, WM_USER, 0, 0);
+            }
+    return failingRead(file, buffer, size, got, overlapped);
+}
+
+BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+HANDLE WINAPI failingCreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+std::string bars()
+{
+    HWND fileBar = GetDlgItem(watchedJob->notifyWindow(), IDC_FILE_BAR);
+    HWND totalBar = GetDlgItem(watchedJob->notifyWindow(), IDC_TOTAL_BAR);
+    return " file " + std::to_string(SendMessageA(fileBar, PBM_GETPOS, 0, 0)) + "/" +
+           std::to_string(SendMessageA(fileBar, PBM_GETRANGE, FALSE, 0)) + " total " +
+           std::to_string(SendMessageA(totalBar, PBM_GETPOS, 0, 0));
+}
+
+HANDLE WINAPI watchingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                 DWORD disposition, DWORD flags, HANDLE model)
+{
+    HANDLE file = CreateFileA(path, access, share, security, disposition, flags, model);
+    std::string name = std::strrchr(path, '\\') + 1;
+    if (access == 0)
+        steps.push_back(name + bars());
+    else if (access == GENERIC_READ)
+        sources[file] = name;
+    return file;
+}
+
+BOOL WINAPI watchingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
+{
+    std::string step = "read " + sources[file] + bars();
+    BOOL read = ReadFile(file, buffer, size, got, overlapped);
+    steps.push_back(step + " got " + std::to_string(*got));
+    return read;
+}
+
+} // namespace
+
+namespace SeamStandIns {
+
+void failReadAfter(int goodReads)
+{
+    readsLeft = goodReads;
+    SystemCallSeam::active().readFile = failingRead;
+}
+
+void failReadAfterWhileCancelling(int goodReads)
+{
+    readsLeft = goodReads;
+    SystemCallSeam::active().readFile = cancellingFailingRead;
+}
+
+void refuseFileTimes()
+{
+    SystemCallSeam::active().setFileTime = failingSetFileTime;
+}
+
+void refuseThreads()
+{
+    SystemCallSeam::active().createThread = failingCreateThread;
+}
+
+void watch(CopyJob& job)
+{
+    watchedJob = &job;
+    steps.clear();
+    sources.clear();
+    SystemCallSeam::active().createFile = watchingCreateFile;
+    SystemCallSeam::active().readFile = watchingRead;
+}
+
+std::vector<std::string>& watched()
+{
+    return steps;
+}
+
+std::map<std::string, int> markerTests()
+{
+    std::map<std::string, int> count;
+    for (const std::string& step : steps)
+        if (step.compare(0, 4, "DISK") == 0)
+            ++count[step.substr(0, 5)];
+    return count;
+}
+
+} // namespace SeamStandIns
