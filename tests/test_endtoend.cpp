@@ -180,7 +180,7 @@ TEST_F(Journey, StandardInstallationFromDiscOneThenPlay)
     runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
         threadsAtMenu = threadsOf(running->id());
         installFromDisc(a, menu);
-        Sleep(300);
+        a.waitUntil([&] { return threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
         threadsAfterInstall = threadsOf(running->id());
         a.expectMenu(menu, true);
         a.click(menu, IDC_PLAY);
@@ -256,8 +256,7 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         a.check(held != INVALID_HANDLE_VALUE, "VO1.ARC could not be held open");
         a.startUninstall(menu, IDYES);
         a.answer(Expected::fileLeft("C:\\Velnora\\VO1.ARC"));
-        Sleep(300);
-        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.expectQuiet(300, "a success message or another window appeared");
         a.check(Automation::itemText(menu, IDC_INSTALL) == Expected::UninstallLabel, "the menu offers installation");
         a.check(TestRegistry::keyExists() && TestFiles::exists(folder + "\\SAVE0001.DAT"),
                 "the record or the saves went");
@@ -265,7 +264,7 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         CloseHandle(held);
         uninstall(a, menu, IDYES);
         a.check(!TestFiles::exists(folder), "the folder stayed");
-        Sleep(300);
+        a.waitUntil([&] { return threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
         threadsAfterUninstall = threadsOf(running->id());
         handlesAfterSecond = handlesOf(*running);
         a.click(menu, IDCANCEL);

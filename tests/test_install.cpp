@@ -70,8 +70,8 @@ TEST_F(Install, EveryOpeningProposesCVelnoraAndTheStandardType)
             // Nothing can be typed into the folder box.
             PostMessageA(edit, WM_CHAR, 'x', 0);
             PostMessageA(edit, WM_PASTE, 0, 0);
-            Sleep(100);
-            a.check(Automation::textOf(edit) == "C:\\Velnora", "the folder box took typing");
+            a.check(a.holdsFor(100, [&] { return Automation::textOf(edit) == "C:\\Velnora"; }),
+                    "the folder box took typing");
             changeFolder(a, window, "D:\\insttest\\Games");
             a.expectText(window, IDC_DESTINATION, "D:\\insttest\\Games\\Velnora");
             a.click(window, IDC_MAXIMUM);
@@ -106,9 +106,8 @@ TEST_F(Install, ChangeAlwaysAppendsTheProductFolder)
             a.check(shown() == choice.second, std::string("choosing ") + choice.first + " shows " + shown());
         }
         changeFolder(a, window, nullptr); // cancelled: nothing changes, nothing is said
-        Sleep(200);
+        a.expectQuiet(200, "a message appeared");
         a.check(shown() == "D:\\insttest\\Games\\Velnora\\Velnora", "a cancelled picker changed the folder");
-        a.check(a.visibleDialogs().size() == 1, "a message appeared");
         changeFolder(a, window, tooLong.c_str());
         a.answer(Expected::PathTooLong);
         a.check(shown() == "D:\\insttest\\Games\\Velnora\\Velnora", "a too long folder was taken");
@@ -249,8 +248,8 @@ TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
         changeFolder(a, window, root.c_str());
         a.click(window, IDOK);
         a.answer(Expected::CreateFolder, IDNO);
-        Sleep(200);
-        a.check(a.visibleDialogs().size() == 1 && !TestFiles::exists(folder), "No did not end it silently");
+        a.expectQuiet(200, "No did not end it silently");
+        a.check(!TestFiles::exists(folder), "No made the folder");
 
         a.click(window, IDOK);
         a.answer(Expected::CreateFolder, IDYES);
@@ -262,8 +261,8 @@ TEST_F(Install, AMissingFolderIsMadeOnlyWhenTheUserAgrees)
         a.click(window, IDOK);
         a.answer(Expected::discPrompt(1), IDCANCEL);
         a.answer(Expected::CopyFailed);
-        Sleep(200);
-        a.check(a.visibleDialogs().size() == 1 && IsWindowVisible(window), "the dialog did not stay alone");
+        a.expectQuiet(200, "the dialog did not stay alone");
+        a.check(IsWindowVisible(window) != FALSE, "the dialog closed");
 
         // A folder whose parent went away cannot be made.
         changeFolder(a, window, (root + "\\gone").c_str());
@@ -289,8 +288,7 @@ TEST_F(Install, FromAHardDiskTheDiscIsRequestedAndItsDriveChosen)
         a.click(window, IDOK);
         a.answer(Expected::InsertDisc1);
         a.answerFolderPicker(nullptr);
-        Sleep(200);
-        a.check(a.visibleDialogs().size() == 1, "something followed a cancelled picker");
+        a.expectQuiet(200, "something followed a cancelled picker");
         // A folder on a hard disk is no disc drive.
         a.click(window, IDOK);
         a.answer(Expected::InsertDisc1);

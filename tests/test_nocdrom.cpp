@@ -20,8 +20,7 @@ TEST(WithoutACdromDrive, StartingFromAHardDiskSaysSoAndNothingElse)
         HWND window = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(window, IDOK);
         a.answer(Expected::NoCdromDrive);
-        Sleep(300);
-        a.check(a.visibleDialogs().size() == 1, "something followed the message");
+        a.expectQuiet(300, "something followed the message");
         a.click(window, IDCANCEL);
     }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, std::vector<std::string>{});

@@ -228,8 +228,7 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
             PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
             PostMessageA(shown, WM_KEYDOWN, VK_ESCAPE, 0);
             PostMessageA(shown, WM_COMMAND, IDOK, 0);
-            Sleep(300);
-            a.check(IsWindowVisible(shown) != FALSE, "Escape closed the dialog");
+            a.check(a.holdsFor(300, [&] { return IsWindowVisible(shown) != FALSE; }), "Escape closed the dialog");
             HeldWorker::release();
             a.waitGone(shown);
         }, failures);
@@ -312,9 +311,10 @@ TEST_F(Uninstall, AnErrorIsShownOnceHoweverOftenTheDialogGetsWmUser)
         a.waitFor(Expected::NoInstallFolder);
         for (int i = 0; i < 3; ++i)
             PostMessageA(hiddenUninstallDialog(), WM_USER, 0, 0);
-        Sleep(300);
-        std::vector<HWND> open = a.visibleDialogs();
-        a.check(std::count_if(open.begin(), open.end(), Automation::isMessageBox) == 1, "more than one box");
+        a.check(a.holdsFor(300, [&] {
+            std::vector<HWND> open = a.visibleDialogs();
+            return std::count_if(open.begin(), open.end(), Automation::isMessageBox) == 1;
+        }), "more than one box");
         a.answer(Expected::NoInstallFolder);
     }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
@@ -362,8 +362,7 @@ TEST_F(UninstallFromMenu, NoToTheConfirmationDoesNothingAndReadsNothing)
         TestRegistry::clear(); // would relabel the menu if it were read again
         a.click(window, IDC_INSTALL);
         a.answer(Expected::ConfirmUninstall, IDNO);
-        Sleep(200);
-        a.check(a.visibleDialogs().size() == 1, "something opened");
+        a.expectQuiet(200, "something opened");
         a.check(Automation::itemText(window, IDC_INSTALL) == Expected::UninstallLabel, "the menu relabelled itself");
         a.click(window, IDCANCEL);
     });
@@ -405,8 +404,7 @@ TEST_F(UninstallFromMenu, AnUninstallDialogThatCannotBeMadeIsNoSuccess)
     runMenu([](Automation& a, HWND window) {
         a.click(window, IDC_INSTALL);
         a.answer(Expected::ConfirmUninstall, IDYES);
-        Sleep(300);
-        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.expectQuiet(300, "a success message or another window appeared");
         a.expectMenu(window, true);
         a.click(window, IDCANCEL);
     });
@@ -422,8 +420,7 @@ TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheReco
     runMenu([](Automation& a, HWND window) {
         a.startUninstall(window, IDYES);
         a.answer(Expected::NoInstallFolder);
-        Sleep(300);
-        a.check(a.visibleDialogs().size() == 1, "a success message or another window appeared");
+        a.expectQuiet(300, "a success message or another window appeared");
         a.expectMenu(window, true);
         a.click(window, IDCANCEL);
     });

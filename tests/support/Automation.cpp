@@ -1,6 +1,7 @@
 // Drives the program's windows from a second thread, as a user would.
 #include "Automation.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cstdlib>
 #include <cstring>
@@ -403,15 +404,33 @@ bool Automation::waitGone(HWND window, DWORD timeout)
     return true;
 }
 
-bool Automation::staysWithoutWindows(DWORD milliseconds)
+bool Automation::holdsFor(DWORD milliseconds, const std::function<bool()>& condition)
 {
     DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        if (!visibleDialogs().empty())
+    for (;;) {
+        if (!condition())
             return false;
+        if (GetTickCount() - start >= milliseconds)
+            return true;
         Sleep(Poll);
     }
-    return true;
+}
+
+void Automation::expectQuiet(DWORD milliseconds, const std::string& what, std::size_t open)
+{
+    std::vector<HWND> before = visibleDialogs();
+    bool quiet = holdsFor(milliseconds, [&] {
+        for (HWND window : visibleDialogs())
+            if (std::find(before.begin(), before.end(), window) == before.end())
+                return false;
+        return true;
+    });
+    check(quiet && visibleDialogs().size() == open, what);
+}
+
+bool Automation::staysWithoutWindows(DWORD milliseconds)
+{
+    return holdsFor(milliseconds, [&] { return visibleDialogs().empty(); });
 }
 
 void Automation::check(bool condition, const std::string& what)

@@ -58,6 +58,11 @@ public:
     void click(HWND dialog, int id);
     bool waitUntil(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
     bool waitGone(HWND window, DWORD timeout = DefaultTimeout);
+    // What must not happen: the condition holds for the whole time, looked at all along.
+    bool holdsFor(DWORD milliseconds, const std::function<bool()>& condition);
+    // Nothing else appears: for the whole time no window of the process opens beside
+    // those visible now, and then `open` of them are visible. A failure says what.
+    void expectQuiet(DWORD milliseconds, const std::string& what, std::size_t open = 1);
     // True when no visible window of the process shows up for the whole time.
     bool staysWithoutWindows(DWORD milliseconds);
 
