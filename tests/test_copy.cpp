@@ -15,6 +15,7 @@
 #include "state/InstallManifest.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/Player.h"
 #include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
 
@@ -66,6 +67,17 @@ protected:
         Failures failures;
         INT_PTR result = runCopy(0, [](Automation& a) { a.answer(Expected::CopyFailed); }, failures, folder);
         EXPECT_EQ(result, DialogBase::Cancelled);
+        EXPECT_EQ(failures, Failures{});
+    }
+
+    // Runs a standard copy whose disc 2 request is cancelled: the copy fails.
+    void expectDiscTwoRefused()
+    {
+        Failures failures;
+        EXPECT_EQ(runCopy(0, [](Automation& a) {
+            a.answer(Expected::discPrompt(2), IDCANCEL);
+            a.answer(Expected::CopyFailed);
+        }, failures), DialogBase::Cancelled);
         EXPECT_EQ(failures, Failures{});
     }
 
@@ -122,7 +134,7 @@ TEST_F(Copy, StandardTypeCopiesDiscsOneAndTwoAndRecordsTheInstallation)
         a.check(static_cast<DWORD>(SendMessageA(GetDlgItem(copy, IDC_FILE_BAR), PBM_GETRANGE, FALSE, 0)) ==
                     discs->sizeOf("TBLSTR.ARC"), "file range");
         a.check(Automation::itemText(copy, IDC_FILE_NAME) == "TBLSTR.ARC", "file name label");
-        discs->insertWhenAsked(a, 2);
+        Player::insertWhenAsked(a, *discs, 2);
         a.check(a.waitGone(copy), "the dialog stayed");
     }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
@@ -151,8 +163,8 @@ TEST_F(Copy, MaximumTypeCopiesAllThreeDiscs)
         HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
         a.check(SendMessageA(GetDlgItem(copy, IDC_TOTAL_BAR), PBM_GETRANGE, FALSE, 0) == 1351417839,
                 "overall range");
-        discs->insertWhenAsked(a, 2);
-        discs->insertWhenAsked(a, 3);
+        Player::insertWhenAsked(a, *discs, 2);
+        Player::insertWhenAsked(a, *discs, 3);
     }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(installedFiles(), filesOf({1, 2, 3}));
@@ -176,7 +188,7 @@ TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
         a.check(!TestFiles::exists(install + "\\CG_.ARC"), "the next file was copied without the disc");
         MoveFileA("D:\\copytest\\DISK1.out", "Q:\\DISK1");
         a.answer(Expected::discPrompt(1));
-        discs->insertWhenAsked(a, 2);
+        Player::insertWhenAsked(a, *discs, 2);
     }, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
     expectFaithfulCopies(filesOf({1, 2}));
@@ -186,12 +198,7 @@ TEST_F(Copy, CancelInTheDiscPromptFailsAndKeepsWhatWasCopied)
 {
     makeDiscs();
     discs->insert(1);
-    Failures failures;
-    EXPECT_EQ(runCopy(0, [&](Automation& a) {
-        a.answer(Expected::discPrompt(2), IDCANCEL);
-        a.answer(Expected::CopyFailed);
-    }, failures), DialogBase::Cancelled);
-    EXPECT_EQ(failures, Failures{});
+    expectDiscTwoRefused();
     EXPECT_EQ(installedFiles(), filesOf({1}));
     EXPECT_FALSE(TestRegistry::keyExists());
 }
@@ -268,7 +275,7 @@ TEST_F(Copy, ARegistryWriteFailureDeletesTheCopiedFiles)
     TestRegistry::denyWrites();
     Failures failures;
     EXPECT_EQ(runCopy(0, [&](Automation& a) {
-        discs->insertWhenAsked(a, 2);
+        Player::insertWhenAsked(a, *discs, 2);
         a.answer(Expected::RegistryFailed);
     }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});
@@ -397,15 +404,12 @@ TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
 {
     makeDiscs();
     discs->insert(1);
+    expectDiscTwoRefused();
     Failures failures;
-    ASSERT_EQ(runCopy(0, [&](Automation& a) {
-        a.answer(Expected::discPrompt(2), IDCANCEL);
-        a.answer(Expected::CopyFailed);
-    }, failures), DialogBase::Cancelled);
     DWORD handlesAfter[2] = {};
     for (int attempt = 0; attempt < 2; ++attempt) {
         discs->insert(1);
-        EXPECT_EQ(runCopy(0, [&](Automation& a) { discs->insertWhenAsked(a, 2); }, failures), DialogBase::Completed);
+        EXPECT_EQ(runCopy(0, [&](Automation& a) { Player::insertWhenAsked(a, *discs, 2); }, failures), DialogBase::Completed);
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(state.job().getStatus(), CopyStatus::Idle);
         EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));

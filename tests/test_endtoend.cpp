@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/Player.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
@@ -131,14 +132,14 @@ protected:
     void installFromDisc(Automation& a, HWND menu, bool folderExists = false)
     {
         HWND install = startInstalling(a, menu, folderExists);
-        discs->completeStandardCopy(a);
+        Player::completeStandardCopy(a, *discs);
         a.waitGone(install);
         a.expectText(menu, IDC_INSTALL, Expected::UninstallLabel);
     }
 
     static void uninstall(Automation& a, HWND menu, int deleteSaves)
     {
-        a.startUninstall(menu, deleteSaves);
+        Player::startUninstall(a, menu, deleteSaves);
         a.answer(Expected::Uninstalled);
         a.expectText(menu, IDC_INSTALL, Expected::InstallLabel);
     }
@@ -182,7 +183,7 @@ TEST_F(Journey, StandardInstallationFromDiscOneThenPlay)
         installFromDisc(a, menu);
         a.waitUntil([&] { return threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
         threadsAfterInstall = threadsOf(running->id());
-        a.expectMenu(menu, true);
+        Player::expectMenu(a, menu, true);
         a.click(menu, IDC_PLAY);
         a.waitGone(menu);
     });
@@ -218,8 +219,8 @@ TEST_F(Journey, MaximumInstallationFromTheHardDiskWithAllThreeDiscs)
         a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\");
         a.answer(Expected::CreateFolder, IDYES);
-        discs->insertWhenAsked(a, 2);
-        discs->insertWhenAsked(a, 3);
+        Player::insertWhenAsked(a, *discs, 2);
+        Player::insertWhenAsked(a, *discs, 3);
         a.answer(Expected::Installed);
         a.expectText(menu, IDC_INSTALL, Expected::UninstallLabel);
         a.click(menu, IDCANCEL);
@@ -254,7 +255,7 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         HANDLE held = CreateFileA((folder + "\\VO1.ARC").c_str(), GENERIC_READ, 0, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
         a.check(held != INVALID_HANDLE_VALUE, "VO1.ARC could not be held open");
-        a.startUninstall(menu, IDYES);
+        Player::startUninstall(a, menu, IDYES);
         a.answer(Expected::fileLeft("C:\\Velnora\\VO1.ARC"));
         a.expectQuiet(300, "a success message or another window appeared");
         a.check(Automation::itemText(menu, IDC_INSTALL) == Expected::UninstallLabel, "the menu offers installation");
@@ -402,7 +403,7 @@ TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
     SetupProcess setup(TestFiles::CdromRoot);
     Automation user([](Automation& a) {
         HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
-        a.expectPictureClear(menu, false);
+        Player::expectPictureClear(a, menu, false);
         a.click(menu, IDCANCEL);
     }, setup.id());
     Failures failures = user.finish();

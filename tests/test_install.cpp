@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/Player.h"
 #include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
@@ -316,7 +317,7 @@ TEST_F(Install, StandardInstallationAsksForDiscOneBackUntilItIsThere)
         a.answer(Expected::InsertDisc1);
         a.answerFolderPicker("Q:\\DirectX8a"); // any folder on the disc selects its drive
         a.answer(Expected::CreateFolder, IDYES);
-        discs->insertWhenAsked(a, 2);
+        Player::insertWhenAsked(a, *discs, 2);
         a.answer(Expected::Disc1Back); // disc 2 still in
         a.answer(Expected::Disc1Back); // and again
         a.waitFor(Expected::Disc1Back); // asked once more: only now does disc 1 go in
@@ -352,14 +353,14 @@ TEST_F(Install, DiscOneBackIsAskedForOnceCancelStillSucceedsAndMaximumNeverAsks)
         },
         [&](Automation& a) {
             startIn(a, root);
-            discs->insertWhenAsked(a, 2);
+            Player::insertWhenAsked(a, *discs, 2);
             a.answer(Expected::Disc1Back, IDCANCEL);
             a.answer(Expected::Installed);
         },
         [&](Automation& a) { // with disc 3 in the drive, the maximum type goes straight to success
             startIn(a, root, true);
-            discs->insertWhenAsked(a, 2);
-            discs->insertWhenAsked(a, 3);
+            Player::insertWhenAsked(a, *discs, 2);
+            Player::insertWhenAsked(a, *discs, 3);
             a.answer(Expected::Installed);
         },
     };
@@ -408,20 +409,20 @@ TEST_F(Install, TheWholeRoadFromTheMenuAndBack)
         HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         a.click(install, IDCANCEL);
         a.waitGone(install);
-        a.expectMenu(window, false);
+        Player::expectMenu(a, window, false);
 
         a.click(window, IDC_INSTALL);
         install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
         changeFolder(a, install, root.c_str());
         a.click(install, IDOK);
-        discs->completeStandardCopy(a);
+        Player::completeStandardCopy(a, *discs);
         a.waitGone(install);
-        a.expectMenu(window, true);
+        Player::expectMenu(a, window, true);
         a.check(state.isInstalled(), "not recorded as installed");
 
-        a.startUninstall(window, IDNO);
+        Player::startUninstall(a, window, IDNO);
         a.answer(Expected::Uninstalled);
-        a.expectMenu(window, false);
+        Player::expectMenu(a, window, false);
         a.click(window, IDCANCEL);
     }, failures), DialogBase::Cancelled);
     EXPECT_EQ(failures, Failures{});

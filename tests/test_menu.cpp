@@ -9,6 +9,7 @@
 #include "support/Automation.h"
 #include "support/TestFiles.h"
 #include "support/FolderTest.h"
+#include "support/Player.h"
 #include "support/TestRegistry.h"
 
 namespace {
@@ -53,13 +54,13 @@ TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
         if (!window)
             return;
-        a.expectMenu(window, false);
+        Player::expectMenu(a, window, false);
         RECT rect;
         GetWindowRect(window, &rect);
         int width = rect.right - rect.left;
         a.check(rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, "menu not centred");
         // With the dialog font mapped, as on a Japanese Windows: the picture as it was drawn.
-        a.expectPictureClear(window, true);
+        Player::expectPictureClear(a, window, true);
         HWND note = GetDlgItem(window, -1);
         a.check(note != nullptr && (GetWindowLongA(note, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT,
                 "the note beside the picture lost its number");
@@ -75,7 +76,7 @@ TEST_F(Menu, ARecordWithoutSetupTypeCountsAsNotInstalled)
     Failures failures;
     runMenu([](Automation& a) {
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
-        a.expectMenu(window, false);
+        Player::expectMenu(a, window, false);
         a.click(window, IDCANCEL);
     }, failures);
     EXPECT_EQ(failures, Failures{});

@@ -11,6 +11,7 @@
 #include "state/InstalledFiles.h"
 #include "support/Automation.h"
 #include "support/FolderTest.h"
+#include "support/Player.h"
 #include "support/HeldWorker.h"
 #include "support/SeamStandIns.h"
 #include "support/TestFiles.h"
@@ -373,9 +374,9 @@ TEST_F(UninstallFromMenu, ASuccessfulUninstallIsReportedAndOffersInstallationAga
 {
     install(0);
     runMenu([](Automation& a, HWND window) {
-        a.startUninstall(window, IDNO);
+        Player::startUninstall(a, window, IDNO);
         a.answer(Expected::Uninstalled);
-        a.expectMenu(window, false);
+        Player::expectMenu(a, window, false);
         a.click(window, IDCANCEL);
     });
     EXPECT_EQ(present(gameFiles(0)), Names{});
@@ -405,7 +406,7 @@ TEST_F(UninstallFromMenu, AnUninstallDialogThatCannotBeMadeIsNoSuccess)
         a.click(window, IDC_INSTALL);
         a.answer(Expected::ConfirmUninstall, IDYES);
         a.expectQuiet(300, "a success message or another window appeared");
-        a.expectMenu(window, true);
+        Player::expectMenu(a, window, true);
         a.click(window, IDCANCEL);
     });
     UnhookWindowsHookEx(refusal);
@@ -418,10 +419,10 @@ TEST_F(UninstallFromMenu, AFailedUninstallShowsNoSuccessAndTheMenuFollowsTheReco
     install(0);
     TestRegistry::remove("Current");
     runMenu([](Automation& a, HWND window) {
-        a.startUninstall(window, IDYES);
+        Player::startUninstall(a, window, IDYES);
         a.answer(Expected::NoInstallFolder);
         a.expectQuiet(300, "a success message or another window appeared");
-        a.expectMenu(window, true);
+        Player::expectMenu(a, window, true);
         a.click(window, IDCANCEL);
     });
     EXPECT_EQ(present(gameFiles(0)), gameFiles(0));

@@ -3,12 +3,10 @@
 
 #include <algorithm>
 #include <commctrl.h>
-#include <cstdlib>
 #include <cstring>
 #include <shlobj.h>
 
 #include "app/DialogBase.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -219,61 +217,6 @@ void Automation::expectText(HWND dialog, int id, const std::string& text)
     if (!waitUntil([&] { return itemText(dialog, id) == text; }))
         fail("control " + std::to_string(id) + " reads \"" + itemText(dialog, id) + "\", expected \"" +
              text + "\"");
-}
-
-void Automation::expectMenu(HWND menu, bool installed)
-{
-    expectText(menu, IDC_INSTALL, installed ? Expected::UninstallLabel : Expected::InstallLabel);
-    check((IsWindowEnabled(GetDlgItem(menu, IDC_PLAY)) != FALSE) == installed,
-          installed ? "Play is disabled" : "Play is enabled");
-}
-
-namespace {
-struct MenuControls {
-    HWND picture = nullptr;
-    std::vector<HWND> others;
-};
-
-BOOL CALLBACK sortControl(HWND control, LPARAM controls)
-{
-    auto* sorted = reinterpret_cast<MenuControls*>(controls);
-    if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && sorted->picture == nullptr)
-        sorted->picture = control;
-    else
-        sorted->others.push_back(control);
-    return TRUE;
-}
-} // namespace
-
-void Automation::expectPictureClear(HWND menu, bool whole)
-{
-    MenuControls controls;
-    EnumChildWindows(menu, sortControl, reinterpret_cast<LPARAM>(&controls));
-    if (controls.picture == nullptr) {
-        fail("the menu shows no picture");
-        return;
-    }
-    RECT picture;
-    GetWindowRect(controls.picture, &picture);
-    LONG width = picture.right - picture.left, height = picture.bottom - picture.top;
-    std::string size = std::to_string(width) + " x " + std::to_string(height);
-    if (whole)
-        check(width == 241 && height == 320, "the picture is " + size + ", not 241 x 320");
-    else
-        check(width < 241 && std::abs(height * 241 - width * 320) <= 320, // within a pixel
-              "the picture is " + size + ", not smaller in the proportions of 241 x 320");
-    for (HWND other : controls.others) {
-        RECT control, common;
-        GetWindowRect(other, &control);
-        check(!IntersectRect(&common, &picture, &control), "the picture covers \"" + textOf(other) + "\"");
-    }
-}
-
-void Automation::startUninstall(HWND menu, int deleteSaves)
-{
-    click(menu, IDC_INSTALL);
-    answer(Expected::ConfirmUninstall, IDYES);
-    answer(Expected::DeleteSaves, deleteSaves);
 }
 
 void Automation::answerFolderPicker(const char* path)

@@ -45,13 +45,6 @@ public:
     HWND waitFor(const ExpectedBox& box, DWORD timeout = DefaultTimeout);
     // Waits until the dialog's control reads text; a failure when it never does.
     void expectText(HWND dialog, int id, const std::string& text);
-    // The menu as the player sees it: the first button's label and whether Play is enabled.
-    void expectMenu(HWND menu, bool installed);
-    // The menu's picture: whole (241 x 320), or else smaller in its own proportions, and
-    // over none of the menu's other controls.
-    void expectPictureClear(HWND menu, bool whole);
-    // From the menu into the uninstall: its confirmation, then the saved-games question.
-    void startUninstall(HWND menu, int deleteSaves);
     // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
     void answerFolderPicker(const char* path);
     // Presses a button of a dialog; a hidden or disabled button counts as a failure.

@@ -1,7 +1,6 @@
 // Three game discs for the tests, inserted into the CD-ROM drive Q: by moving files.
 #include "DiscSet.h"
 
-#include "Automation.h"
 #include "TestFiles.h"
 
 namespace {
@@ -144,21 +143,4 @@ void DiscSet::moveAll(const std::string& from, const std::string& to)
             MoveFileA((source + name).c_str(), (target + name).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
-}
-
-void DiscSet::insertWhenAsked(Automation& a, int disc)
-{
-    if (a.waitForMessageBox(Expected::discPrompt(disc).caption.c_str()) == nullptr)
-        return;
-    insert(disc);
-    a.answer(Expected::discPrompt(disc));
-}
-
-void DiscSet::completeStandardCopy(Automation& a)
-{
-    insertWhenAsked(a, 2);
-    a.waitFor(Expected::Disc1Back); // disc 2 is copied: now it may come out
-    insert(1);
-    a.answer(Expected::Disc1Back);
-    a.answer(Expected::Installed);
 }

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-class Automation;
-
 class DiscSet {
 public:
     // Builds the discs under folder: markers and every listed file, with deterministic
@@ -23,11 +21,6 @@ public:
     void insert(int disc);
     // Puts every disc's marker and files into Q: at once: a run without disc changes.
     void insertEvery();
-    // Answers the copy's request for the disc as a player does: puts it in, then OK.
-    void insertWhenAsked(Automation& a, int disc);
-    // A standard installation from disc 1 to its end, answered as a player does: disc 2
-    // when asked, disc 1 back once disc 2 is done, then the success message.
-    void completeStandardCopy(Automation& a);
     int inserted() const { return current; }
     std::string discFolder(int disc) const;
     // Where a disc's file lies now (on the drive or in its folder).

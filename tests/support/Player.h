@@ -1,0 +1,24 @@
+// What a player of this program does and sees: the menu's state and picture, the way
+// into the uninstall, the discs asked for by the copy. Built on the generic window driver,
+// which knows nothing of this program's journeys.
+#pragma once
+#include <windows.h>
+
+#include "Automation.h"
+
+class DiscSet;
+
+namespace Player {
+// The menu as the player sees it: the first button's label and whether Play is enabled.
+void expectMenu(Automation& a, HWND menu, bool installed);
+// The menu's picture: whole (241 x 320), or else smaller in its own proportions, and
+// over none of the menu's other controls.
+void expectPictureClear(Automation& a, HWND menu, bool whole);
+// From the menu into the uninstall: its confirmation, then the saved-games question.
+void startUninstall(Automation& a, HWND menu, int deleteSaves);
+// Answers the copy's request for the disc as a player does: puts it in, then OK.
+void insertWhenAsked(Automation& a, DiscSet& discs, int disc);
+// A standard installation from disc 1 to its end: disc 2 when asked, disc 1 back once
+// disc 2 is done, then the success message.
+void completeStandardCopy(Automation& a, DiscSet& discs);
+} // namespace Player
