@@ -1,9 +1,9 @@
 // The job record's fields, setters and status word; running a job is in install/CopyJobRun.cpp.
-#include "CopyJob.h"
+#include "app/CopyJob.h"
 
 #include <initializer_list>
 
-#include "DialogBase.h"
+#include "app/DialogBase.h"
 
 CopyJob::CopyJob()
     : installFolder{}, sourceRoot{}, dialogWindow(nullptr), fileBar(nullptr), totalBar(nullptr),

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "../state/PathText.h"
+#include "state/PathText.h"
 
 enum class CopyStatus : LONG {
     Idle = 0,   // the job runs, or there is nothing to report

@@ -1,5 +1,5 @@
 // The dialog procedure's routing, the modal run, centring and the dialogs' message boxes.
-#include "DialogBase.h"
+#include "app/DialogBase.h"
 
 DialogBase::DialogBase() : hInstance(nullptr), hwnd(nullptr) {}
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "Message.h"
+#include "app/Message.h"
 
 class DialogBase {
 public:

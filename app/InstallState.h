@@ -1,7 +1,7 @@
 // The one shared record: the registry operations, then the embedded copy job.
 #pragma once
-#include "../state/InstallRegistry.h"
-#include "CopyJob.h"
+#include "app/CopyJob.h"
+#include "state/InstallRegistry.h"
 
 class InstallState : public InstallRegistry {
 public:

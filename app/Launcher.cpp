@@ -1,11 +1,11 @@
 // The run: the error mode, the DLL search, the single-instance guard, COM and the menu.
-#include "Launcher.h"
+#include "app/Launcher.h"
 
 #include <objbase.h>
 
-#include "../menu/SetupMenuDialog.h"
-#include "NamedMutex.h"
-#include "SystemLibraries.h"
+#include "app/NamedMutex.h"
+#include "app/SystemLibraries.h"
+#include "menu/SetupMenuDialog.h"
 
 const char Launcher::InstallerMutexName[] = "DrosselinInstプログラム";
 

@@ -1,5 +1,5 @@
 // The message box itself.
-#include "Message.h"
+#include "app/Message.h"
 
 int Message::show(HWND owner, UINT buttons) const
 {

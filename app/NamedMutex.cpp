@@ -1,5 +1,5 @@
 // The test for another copy: a mutex that was there already, or that this copy may not open.
-#include "NamedMutex.h"
+#include "app/NamedMutex.h"
 
 bool NamedMutex::createFirst(const char* name, HANDLE& handle)
 {

@@ -1,5 +1,5 @@
 // The one table of the seam, shared by the whole program.
-#include "SystemCallSeam.h"
+#include "app/SystemCallSeam.h"
 
 SystemCallSeam& SystemCallSeam::active()
 {

@@ -1,5 +1,5 @@
 // The system's message for a code, through FormatMessageA.
-#include "SystemError.h"
+#include "app/SystemError.h"
 
 void SystemError::describe(DWORD code, const char* unknown, char (&text)[Message::TextSize])
 {

@@ -1,7 +1,7 @@
 // The restricted search and the loads by full path from the system folder.
-#include "SystemLibraries.h"
+#include "app/SystemLibraries.h"
 
-#include "../state/PathText.h"
+#include "state/PathText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Entry point of setup.exe; the command line is not read.
 #include <windows.h>
 
-#include "Launcher.h"
+#include "app/Launcher.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -1,7 +1,7 @@
 // The copy dialog's handlers: the worker's start, Cancel, and the worker's outcome.
-#include "CopyDialog.h"
+#include "install/CopyDialog.h"
 
-#include "InstallText.h"
+#include "install/InstallText.h"
 
 CopyDialog::CopyDialog(InstallState* installState) : installState(installState) {}
 

@@ -1,7 +1,7 @@
 // The copy progress dialog: two bars, the file name, Cancel, and the record written on success.
 #pragma once
-#include "../app/DialogBase.h"
-#include "../app/InstallState.h"
+#include "app/DialogBase.h"
+#include "app/InstallState.h"
 
 class CopyDialog : public DialogBase {
 public:

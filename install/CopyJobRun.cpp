@@ -1,14 +1,14 @@
 // Running a copy job (declared in app/CopyJob.h): the worker's start, bars, subfolders, deletion.
-#include "../app/CopyJob.h"
+#include "app/CopyJob.h"
 
 #include <commctrl.h>
 #include <cstring>
 
-#include "../app/SystemCallSeam.h"
-#include "../res/resource.h"
-#include "../state/InstallManifest.h"
-#include "../state/InstalledFiles.h"
-#include "CopyWorker.h"
+#include "app/SystemCallSeam.h"
+#include "install/CopyWorker.h"
+#include "res/resource.h"
+#include "state/InstallManifest.h"
+#include "state/InstalledFiles.h"
 
 bool CopyJob::startWorker(HWND copyDialog)
 {

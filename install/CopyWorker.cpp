@@ -1,13 +1,13 @@
 // The copy: disc prompts, 64 KiB chunks, file times, and the deletion after a failure.
-#include "CopyWorker.h"
+#include "install/CopyWorker.h"
 
 #include <memory>
 #include <new>
 
-#include "../res/resource.h"
-#include "../state/InstallManifest.h"
-#include "DiscMarker.h"
-#include "InstallText.h"
+#include "install/DiscMarker.h"
+#include "install/InstallText.h"
+#include "res/resource.h"
+#include "state/InstallManifest.h"
 
 DWORD WINAPI CopyWorker::threadMain(void* job)
 {

@@ -2,9 +2,9 @@
 #pragma once
 #include <windows.h>
 
-#include "../app/CopyJob.h"
-#include "../app/SystemCallSeam.h"
-#include "../state/PathText.h"
+#include "app/CopyJob.h"
+#include "app/SystemCallSeam.h"
+#include "state/PathText.h"
 
 class CopyWorker {
 public:

@@ -1,8 +1,8 @@
 // The disc test: the marker is opened without access and closed at once.
-#include "DiscMarker.h"
+#include "install/DiscMarker.h"
 
-#include "../app/SystemCallSeam.h"
-#include "../state/InstallManifest.h"
+#include "app/SystemCallSeam.h"
+#include "state/InstallManifest.h"
 
 bool DiscMarker::compose(const char* sourceRoot, int discIndex, char (&path)[PathText::Size])
 {

@@ -1,6 +1,6 @@
 // DiscMarker: whether a game disc is in the drive, told by its marker file.
 #pragma once
-#include "../state/PathText.h"
+#include "state/PathText.h"
 
 class DiscMarker {
 public:

@@ -1,7 +1,7 @@
 // The free space, through the function that each Windows has.
-#include "DiskSpace.h"
+#include "install/DiskSpace.h"
 
-#include "../app/SystemLibraries.h"
+#include "app/SystemLibraries.h"
 
 bool DiskSpace::freeBytes(const char* root, ULONGLONG& bytes)
 {

@@ -1,5 +1,5 @@
 // The picker's call, its callback that selects the starting folder, and the chosen path.
-#include "FolderPicker.h"
+#include "install/FolderPicker.h"
 
 #include <shlobj.h>
 

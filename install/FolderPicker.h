@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "../state/PathText.h"
+#include "state/PathText.h"
 
 class FolderPicker {
 public:

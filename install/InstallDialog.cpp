@@ -1,16 +1,16 @@
 // The install dialog's handlers and the checks that guard the start of a copy.
-#include "InstallDialog.h"
+#include "install/InstallDialog.h"
 
 #include <cstring>
 #include <new>
 
-#include "../app/SystemError.h"
-#include "../res/resource.h"
-#include "../state/InstallManifest.h"
-#include "CopyDialog.h"
-#include "DiscMarker.h"
-#include "DiskSpace.h"
-#include "InstallText.h"
+#include "app/SystemError.h"
+#include "install/CopyDialog.h"
+#include "install/DiscMarker.h"
+#include "install/DiskSpace.h"
+#include "install/InstallText.h"
+#include "res/resource.h"
+#include "state/InstallManifest.h"
 
 InstallDialog::InstallDialog(InstallState* installState)
     : destination{}, sourceRoot{}, installState(installState), copyDialog(nullptr)

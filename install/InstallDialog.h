@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "../app/DialogBase.h"
-#include "../app/InstallState.h"
-#include "../state/PathText.h"
-#include "FolderPicker.h"
+#include "app/DialogBase.h"
+#include "app/InstallState.h"
+#include "install/FolderPicker.h"
+#include "state/PathText.h"
 
 class CopyDialog;
 

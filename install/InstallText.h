@@ -1,6 +1,6 @@
 // Every text that the installer shows, each message box as one record.
 #pragma once
-#include "../app/Message.h"
+#include "app/Message.h"
 
 namespace InstallText {
 const char ProductFolder[] = "Velnora";

@@ -1,5 +1,5 @@
 // Finding the menu's picture among the unnamed controls, and shrinking it to its room.
-#include "MenuPicture.h"
+#include "menu/MenuPicture.h"
 
 namespace {
 const int Unnamed = -1;

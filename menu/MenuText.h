@@ -1,6 +1,6 @@
 // Every text that the main menu shows, each message box as one record.
 #pragma once
-#include "../app/Message.h"
+#include "app/Message.h"
 
 namespace MenuText {
 const char Install[] = "ｲﾝｽﾄｰﾙ";

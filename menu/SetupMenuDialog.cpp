@@ -1,17 +1,17 @@
 // The main menu's handlers, and the start of the game and of the DirectX setup.
-#include "SetupMenuDialog.h"
+#include "menu/SetupMenuDialog.h"
 
 #include <new>
 #include <shellapi.h>
 
-#include "../app/NamedMutex.h"
-#include "../app/SystemCallSeam.h"
-#include "../state/PathText.h"
-#include "../install/InstallDialog.h"
-#include "../uninstall/UninstallDialog.h"
-#include "../res/resource.h"
-#include "MenuPicture.h"
-#include "MenuText.h"
+#include "app/NamedMutex.h"
+#include "app/SystemCallSeam.h"
+#include "install/InstallDialog.h"
+#include "menu/MenuPicture.h"
+#include "menu/MenuText.h"
+#include "res/resource.h"
+#include "state/PathText.h"
+#include "uninstall/UninstallDialog.h"
 
 namespace {
 const DWORD ErrorElevationRequired = 740; // ERROR_ELEVATION_REQUIRED, Vista and later

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "../app/DialogBase.h"
-#include "../app/InstallState.h"
+#include "app/DialogBase.h"
+#include "app/InstallState.h"
 
 class InstallDialog;
 class UninstallDialog;

@@ -1,9 +1,9 @@
 // The manifest's constant tables: file lists, markers, byte counts and saved games.
-#include "InstallManifest.h"
+#include "state/InstallManifest.h"
 
 #include <cstring>
 
-#include "PathText.h"
+#include "state/PathText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The record's path table, and its reads and writes through the registry functions.
-#include "InstallRegistry.h"
+#include "state/InstallRegistry.h"
 
 #include <cstring>
 
-#include "PathText.h"
+#include "state/PathText.h"
 
 const char InstallRegistry::KeyPath[] = "software\\Quennet\\Velnora";
 

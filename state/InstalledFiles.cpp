@@ -1,8 +1,8 @@
 // The manifest's files joined to a folder, one at a time.
-#include "InstalledFiles.h"
+#include "state/InstalledFiles.h"
 
-#include "InstallManifest.h"
-#include "PathText.h"
+#include "state/InstallManifest.h"
+#include "state/PathText.h"
 
 namespace {
 

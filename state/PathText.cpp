@@ -1,5 +1,5 @@
 // Path text, bounded and read by characters: Shift-JIS trail bytes may be 0x5C.
-#include "PathText.h"
+#include "state/PathText.h"
 
 #include <cstring>
 #include <windows.h>

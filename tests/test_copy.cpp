@@ -13,11 +13,11 @@
 #include "install/CopyDialog.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
-#include "support/Automation.h"
-#include "support/FolderTest.h"
-#include "support/Player.h"
-#include "support/SeamStandIns.h"
-#include "support/TestFiles.h"
+#include "tests/support/Automation.h"
+#include "tests/support/FolderTest.h"
+#include "tests/support/Player.h"
+#include "tests/support/SeamStandIns.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "app/Launcher.h"
 #include "res/resource.h"
-#include "support/Automation.h"
-#include "support/FolderTest.h"
-#include "support/Player.h"
-#include "support/TestFiles.h"
-#include "support/TestRegistry.h"
+#include "tests/support/Automation.h"
+#include "tests/support/FolderTest.h"
+#include "tests/support/Player.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestRegistry.h"
 
 namespace {
 

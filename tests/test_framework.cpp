@@ -7,8 +7,8 @@
 #include "app/DialogBase.h"
 #include "app/Launcher.h"
 #include "app/SystemCallSeam.h"
-#include "support/Automation.h"
-#include "support/TestRegistry.h"
+#include "tests/support/Automation.h"
+#include "tests/support/TestRegistry.h"
 
 namespace {
 

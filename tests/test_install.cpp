@@ -9,15 +9,15 @@
 #include "install/InstallDialog.h"
 #include "install/InstallText.h"
 #include "menu/SetupMenuDialog.h"
+#include "res/resource.h"
 #include "state/InstallManifest.h"
 #include "state/PathText.h"
-#include "res/resource.h"
-#include "support/Automation.h"
-#include "support/FolderTest.h"
-#include "support/Player.h"
-#include "support/SeamStandIns.h"
-#include "support/TestFiles.h"
-#include "support/TestRegistry.h"
+#include "tests/support/Automation.h"
+#include "tests/support/FolderTest.h"
+#include "tests/support/Player.h"
+#include "tests/support/SeamStandIns.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestRegistry.h"
 
 using Failures = std::vector<std::string>;
 

@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "app/SystemCallSeam.h"
-#include "state/PathText.h"
 #include "menu/MenuPicture.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
-#include "support/Automation.h"
-#include "support/TestFiles.h"
-#include "support/FolderTest.h"
-#include "support/Player.h"
-#include "support/TestRegistry.h"
+#include "state/PathText.h"
+#include "tests/support/Automation.h"
+#include "tests/support/FolderTest.h"
+#include "tests/support/Player.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestRegistry.h"
 
 namespace {
 

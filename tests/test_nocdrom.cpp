@@ -4,7 +4,7 @@
 #include "app/InstallState.h"
 #include "install/InstallDialog.h"
 #include "res/resource.h"
-#include "support/Automation.h"
+#include "tests/support/Automation.h"
 
 TEST(WithoutACdromDrive, StartingFromAHardDiskSaysSoAndNothingElse)
 {

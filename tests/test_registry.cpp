@@ -5,7 +5,7 @@
 #include <string>
 
 #include "state/InstallRegistry.h"
-#include "support/TestRegistry.h"
+#include "tests/support/TestRegistry.h"
 
 namespace {
 

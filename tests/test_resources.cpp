@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "support/DialogTemplate.h"
-#include "support/TestFiles.h"
+#include "tests/support/DialogTemplate.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

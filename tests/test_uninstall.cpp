@@ -9,12 +9,12 @@
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "state/InstalledFiles.h"
-#include "support/Automation.h"
-#include "support/FolderTest.h"
-#include "support/Player.h"
-#include "support/HeldWorker.h"
-#include "support/SeamStandIns.h"
-#include "support/TestFiles.h"
+#include "tests/support/Automation.h"
+#include "tests/support/FolderTest.h"
+#include "tests/support/HeldWorker.h"
+#include "tests/support/Player.h"
+#include "tests/support/SeamStandIns.h"
+#include "tests/support/TestFiles.h"
 #include "uninstall/UninstallDialog.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The uninstall dialog's handlers: the saved-games question, the worker's start and its report.
-#include "UninstallDialog.h"
+#include "uninstall/UninstallDialog.h"
 
-#include "../app/SystemCallSeam.h"
-#include "../app/SystemError.h"
-#include "UninstallText.h"
+#include "app/SystemCallSeam.h"
+#include "app/SystemError.h"
+#include "uninstall/UninstallText.h"
 
 UninstallDialog::UninstallDialog(InstallState* installState)
     : installState(installState), result(static_cast<LONG>(UninstallResult::Running)),

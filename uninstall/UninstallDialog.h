@@ -4,9 +4,9 @@
 
 #include <atomic>
 
-#include "../app/DialogBase.h"
-#include "../app/InstallState.h"
-#include "UninstallWorker.h"
+#include "app/DialogBase.h"
+#include "app/InstallState.h"
+#include "uninstall/UninstallWorker.h"
 
 class UninstallDialog : public DialogBase {
 public:

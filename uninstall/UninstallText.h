@@ -1,6 +1,6 @@
 // Every text that the uninstaller shows, each message box as one record.
 #pragma once
-#include "../app/Message.h"
+#include "app/Message.h"
 
 namespace UninstallText {
 const char ErrorCaption[] = "アンインストールエラー";

@@ -1,9 +1,9 @@
 // The removal: game files, the check for files left, the record, saved games, the folder.
-#include "UninstallWorker.h"
+#include "uninstall/UninstallWorker.h"
 
-#include "../state/InstallManifest.h"
-#include "../state/InstalledFiles.h"
-#include "UninstallDialog.h"
+#include "state/InstallManifest.h"
+#include "state/InstalledFiles.h"
+#include "uninstall/UninstallDialog.h"
 
 DWORD WINAPI UninstallWorker::threadMain(void* dialog)
 {

@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-#include "../app/InstallState.h"
-#include "../state/PathText.h"
+#include "app/InstallState.h"
+#include "state/PathText.h"
 
 enum class UninstallResult : LONG {
     Running = 0,          // the worker has not finished

@@ -11,11 +11,11 @@
 
 #include "app/InstallState.h"
 #include "res/resource.h"
-#include "support/Automation.h"
-#include "support/DiscSet.h"
-#include "support/HeldWorker.h"
-#include "support/TestFiles.h"
-#include "support/TestRegistry.h"
+#include "tests/support/Automation.h"
+#include "tests/support/DiscSet.h"
+#include "tests/support/HeldWorker.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestRegistry.h"
 #include "uninstall/UninstallDialog.h"
 
 namespace {

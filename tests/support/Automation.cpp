@@ -1,5 +1,5 @@
 // Drives the program's windows from a second thread, as a user would.
-#include "Automation.h"
+#include "tests/support/Automation.h"
 
 #include <algorithm>
 #include <commctrl.h>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ExpectedText.h"
+#include "tests/support/ExpectedText.h"
 
 class DialogBase;
 

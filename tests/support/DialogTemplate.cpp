@@ -1,5 +1,5 @@
 // Reads a compiled dialog template back out of the resources.
-#include "DialogTemplate.h"
+#include "tests/support/DialogTemplate.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Three game discs for the tests, inserted into the CD-ROM drive Q: by moving files.
-#include "DiscSet.h"
+#include "tests/support/DiscSet.h"
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "FolderTest.h"
+// The fixture with a folder of its own: what it lays out and what it puts back.
+#include "tests/support/FolderTest.h"
 
-#include "TestFiles.h"
 #include "app/SystemCallSeam.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 const char DefaultFolder[] = "C:\\Velnora";

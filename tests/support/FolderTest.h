@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "DiscSet.h"
-#include "TestRegistry.h"
+#include "tests/support/DiscSet.h"
+#include "tests/support/TestRegistry.h"
 
 class FolderTest : public RegistryTest {
 protected:

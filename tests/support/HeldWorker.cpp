@@ -1,5 +1,5 @@
 // Holds the next worker thread back until the caller lets it go.
-#include "HeldWorker.h"
+#include "tests/support/HeldWorker.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // What a player of this program does and sees, on top of the generic window driver.
-#include "Player.h"
+#include "tests/support/Player.h"
 
 #include <cstdlib>
 
-#include "DiscSet.h"
 #include "res/resource.h"
+#include "tests/support/DiscSet.h"
 
 namespace {
 struct MenuControls {

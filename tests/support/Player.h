@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "Automation.h"
+#include "tests/support/Automation.h"
 
 class DiscSet;
 

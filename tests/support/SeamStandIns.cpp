@@ -1,5 +1,5 @@
 // Stand-ins for the program's seam.
-#include "SeamStandIns.h"
+#include "tests/support/SeamStandIns.h"
 
 #include <windows.h>
 #include <commctrl.h>

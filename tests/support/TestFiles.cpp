@@ -1,5 +1,5 @@
 // Files, folders and simulated drives for the tests.
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace TestFiles {
 

@@ -1,5 +1,5 @@
 // The product's registry key as the tests see it.
-#include "TestRegistry.h"
+#include "tests/support/TestRegistry.h"
 
 #include <aclapi.h>
 
