@@ -5,14 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <map>
 
 #include "app/InstallState.h"
-#include "app/SystemCallSeam.h"
 #include "install/CopyDialog.h"
 #include "res/resource.h"
-#include "state/InstallManifest.h"
 #include "tests/support/Automation.h"
 #include "tests/support/FolderTest.h"
 #include "tests/support/Player.h"
