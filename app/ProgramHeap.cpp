@@ -46,3 +46,6 @@ void operator delete[](void* block, std::size_t) noexcept
 {
     operator delete(block);
 }
+
+// The tag of new (std::nothrow), which the C++ runtime would otherwise define.
+const std::nothrow_t std::nothrow{};

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # check-imports.sh EXE [LIST]: every function that EXE imports must be on LIST (one DLL!function a
-# line, DLL in capitals, # comments; by default windows-98se-imports.txt beside this script).
+# line, DLL in capitals, # comments; by default windows-95-imports.txt beside this script, the strictest).
 # Prints the imports that are not, and exits 1 when there are any, or when EXE is missing or
 # imports nothing. Needs only objdump.
 set -u
@@ -8,7 +8,7 @@ if [ $# -lt 1 ] || [ $# -gt 2 ]; then
   echo "usage: tools/check-imports.sh EXE [LIST]" >&2; exit 2
 fi
 exe=$1
-list=${2:-$(dirname "$0")/windows-98se-imports.txt}
+list=${2:-$(dirname "$0")/windows-95-imports.txt}
 [ -f "$exe" ] || { echo "$exe: no such program (build it first: cmake --build --preset i686)"; exit 1; }
 objdump=$(command -v i686-w64-mingw32-objdump || command -v objdump)
 imports=$("$objdump" -p "$exe" | awk '
