@@ -6,7 +6,8 @@
 // The few calls whose failures no test can bring about for real (a read error on the
 // disc, a file-time error, a thread that cannot start, a program that needs elevation, a
 // file that cannot be deleted for a given reason), what a parent process hands down (its
-// start-up information), and the calls that only a test inside the process can watch
+// start-up information), the look-up of functions that only later Windows have (so that a
+// test can be the first Windows 95, which lacks them), and the calls that only a test inside the process can watch
 // (the disc tests and the copy's file opens, the starts of other programs). Both workers,
 // the disc test and the menu call through this table; a test swaps an entry to inject
 // exactly that failure or to watch those calls.
@@ -19,6 +20,7 @@ struct SystemCallSeam {
     decltype(&CreateProcessA) createProcess = CreateProcessA;
     decltype(&ShellExecuteExA) shellExecute = ShellExecuteExA;
     decltype(&GetStartupInfoA) getStartupInfo = GetStartupInfoA;
+    decltype(&GetProcAddress) getProcAddress = GetProcAddress;
 
     static SystemCallSeam& active();
 };

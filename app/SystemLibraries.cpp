@@ -39,8 +39,11 @@ void SystemLibraries::restrictSearch()
 // Never freed: a later load by name must find them already there.
 void SystemLibraries::preloadByFullPath()
 {
+    // Windows 95, 98 and ME have few of these: a load that fails must fail without a box.
+    UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     for (const char* name : LoadedByName)
         load(name);
+    SetErrorMode(errorMode);
 }
 
 // Without a restricted search, LOAD_WITH_ALTERED_SEARCH_PATH makes the DLL's own

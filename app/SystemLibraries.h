@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "app/SystemCallSeam.h"
+
 class SystemLibraries {
 public:
     // The first thing at start. Where Windows has SetDefaultDllDirectories (8 and later,
@@ -26,6 +28,6 @@ public:
     template <typename Function> static Function kernelFunction(const char* name)
     {
         return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+            SystemCallSeam::active().getProcAddress(GetModuleHandleA("kernel32.dll"), name)));
     }
 };

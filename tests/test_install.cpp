@@ -197,6 +197,37 @@ ULONGLONG mebibytesOf(const char* root)
 }
 } // namespace
 
+namespace {
+int extendedLookUps = 0;
+// The first Windows 95 has no GetDiskFreeSpaceExA: the seam's look-up finds nothing, as there.
+FARPROC WINAPI lookUpAsWindows95(HMODULE module, LPCSTR name)
+{
+    if (HIWORD(name) != 0 && lstrcmpA(name, "GetDiskFreeSpaceExA") == 0) {
+        ++extendedLookUps;
+        return nullptr;
+    }
+    return GetProcAddress(module, name);
+}
+} // namespace
+
+TEST_F(Install, OnTheFirstWindows95TheFreeSpaceComesFromTheOlderCall)
+{
+    const char* root = mebibytesOf("F:\\") != 0 && mebibytesOf("F:\\") <= 1024 ? "F:\\" : "E:\\";
+    if (mebibytesOf(root) == 0 || mebibytesOf(root) > 1024)
+        GTEST_SKIP() << "no small drive E: or F: (mounting a tmpfs needs root)";
+    SystemCallSeam::active().getProcAddress = lookUpAsWindows95;
+    extendedLookUps = 0;
+    std::string taken = std::string(root) + "taken.bin"; // so that free and total differ
+    ASSERT_TRUE(TestFiles::write(taken, std::string(1 << 20, 'x')));
+    ULARGE_INTEGER available, total, free;
+    ASSERT_TRUE(GetDiskFreeSpaceExA(root, &available, &total, &free));
+    ULONGLONG bytes = 0;
+    EXPECT_TRUE(DiskSpace::freeBytes(root, bytes));
+    DeleteFileA(taken.c_str());
+    EXPECT_EQ(extendedLookUps, 1);
+    EXPECT_EQ(bytes, free.QuadPart) << root;
+}
+
 TEST_F(Install, ASmallDriveIsRefusedNamingItsRoot)
 {
     if (mebibytesOf("E:\\") == 0 || mebibytesOf("E:\\") > 64)

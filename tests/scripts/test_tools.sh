@@ -31,7 +31,7 @@ for wrong in "tools/run.sh --bogus" "tools/test.sh --bogus" "tools/test.sh -R" "
              "tools/start-wine.sh" "tools/stop-wine.sh" "tools/host-flavour.sh x" \
              "tools/install-deps.sh x" "tools/check-imports.sh" "tools/check-header.sh" \
              "tools/pe-swaprun.sh" "tools/pe-swaprun.sh no-such.exe" \
-             "tools/check-reproducible.sh"; do
+             "tools/check-reproducible.sh" "tools/check-instructions.sh"; do
   expect "$wrong" 2 $wrong
   check "$wrong prints a usage line" grep -q '^usage: ' <<<"$said"
 done
@@ -74,6 +74,15 @@ printf "$(printf '\\%03o' $((wrong & 255)) $(((wrong >> 8) & 255)) $(((wrong >> 
 expect "check-header.sh on a checksum without the file's length" 1 tools/check-header.sh "$build/setup.exe"
 check "it names the checksum" grep -q 'checksum' <<<"$said"
 expect "check-header.sh on the shipped program" 0 tools/check-header.sh "$exe"
+# The instruction check fails on code for the Pentium Pro and passes the same code for the 486.
+pick='int pick(int a, int b, int c) { return a < b ? c : a; }'
+for cpu in i686 i486; do
+  i686-w64-mingw32-gcc -x c -O2 -march=$cpu -nostdlib -Wl,-e,_pick -o "$build/$cpu.exe" - <<<"$pick"
+done
+expect "check-instructions.sh on code built for the Pentium Pro" 1 tools/check-instructions.sh "$build/i686.exe"
+check "it names the CMOV" grep -q 'cmov' <<<"$said"
+expect "check-instructions.sh on the same code built for the 486" 0 tools/check-instructions.sh "$build/i486.exe"
+expect "check-instructions.sh on the shipped program" 0 tools/check-instructions.sh "$exe"
 
 # run.sh: one demo at a time, and a display that answers. A real demo of this
 # checkout leaves these alone.
