@@ -210,6 +210,23 @@ TEST_F(Copy, ASourceFileThatCannotBeOpenedFailsAndKeepsWhatWasCopied)
     EXPECT_FALSE(TestRegistry::keyExists());
 }
 
+// A drive that answers late: seven refused opens of a file are waited out, an eighth is not.
+TEST_F(Copy, ASourceFileGetsEightOpensBeforeTheCopyFails)
+{
+    makeDiscs();
+    discs->insert(1);
+    SeamStandIns::refuseSourceOpens("MID.ARC", 8);
+    expectFailedCopy();
+    EXPECT_EQ(installedFiles(), (std::vector<std::string>{"VELN.CNT", "VELN.HLP", "TORLE.EXE", "SCR.ARC", "CG_.ARC"}));
+    SeamStandIns::refuseSourceOpens("MID.ARC", 7);
+    discs->insert(1);
+    Failures failures;
+    EXPECT_EQ(runCopy(0, [&](Automation& a) { Player::insertWhenAsked(a, *discs, 2); }, failures), DialogBase::Completed);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(installedFiles(), filesOf({1, 2}));
+    EXPECT_TRUE(TestRegistry::keyExists());
+}
+
 TEST_F(Copy, ADestinationFileThatCannotBeCreatedFailsAndNothingIsDeleted)
 {
     // A read-only SCR.ARC that another program holds open: Wine run as root would
@@ -403,7 +420,7 @@ TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
     discs->insert(1);
     expectDiscTwoRefused();
     Failures failures;
-    DWORD handlesAfter[2] = {};
+    int threads = Automation::threadsOf(GetCurrentProcessId()), handlesAfter[2] = {};
     for (int attempt = 0; attempt < 2; ++attempt) {
         discs->insert(1);
         EXPECT_EQ(runCopy(0, [&](Automation& a) { Player::insertWhenAsked(a, *discs, 2); }, failures), DialogBase::Completed);
@@ -411,8 +428,9 @@ TEST_F(Copy, EveryAttemptStartsCleanAndClosesTheEarlierThread)
         EXPECT_EQ(state.job().getStatus(), CopyStatus::Idle);
         EXPECT_EQ(state.job().totalPosition(), bytesOf(filesOf({1, 2})));
         EXPECT_EQ(state.job().filePosition(), discs->sizeOf("VO3.ARC"));
-        Sleep(200); // the finished worker thread winds down
-        GetProcessHandleCount(GetCurrentProcess(), &handlesAfter[attempt]);
+        EXPECT_TRUE(Automation::waitUntil([&] { return Automation::threadsOf(GetCurrentProcessId()) <= threads; }, 3000))
+            << "the finished worker thread did not end";
+        handlesAfter[attempt] = Automation::handlesOf(GetCurrentProcess());
     }
     EXPECT_EQ(handlesAfter[0], handlesAfter[1]);
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include "app/Launcher.h"
 #include "res/resource.h"
@@ -81,29 +80,6 @@ private:
 
 using EndToEnd = RegistryTest;
 
-namespace {
-
-int threadsOf(DWORD processId)
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        count += entry.th32OwnerProcessID == processId ? 1 : 0;
-    CloseHandle(snapshot);
-    return count;
-}
-
-DWORD handlesOf(const SetupProcess& setup)
-{
-    DWORD count = 0;
-    GetProcessHandleCount(setup.info.hProcess, &count);
-    return count;
-}
-
-} // namespace
-
 // A user with three discs, a hard disk D: and the game's default folder C:\Velnora.
 class Journey : public FolderTest {
 protected:
@@ -179,10 +155,10 @@ TEST_F(Journey, StandardInstallationFromDiscOneThenPlay)
     discs->insert(1);
     int threadsAtMenu = 0, threadsAfterInstall = 0;
     runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
-        threadsAtMenu = threadsOf(running->id());
+        threadsAtMenu = Automation::threadsOf(running->id());
         installFromDisc(a, menu);
-        a.waitUntil([&] { return threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
-        threadsAfterInstall = threadsOf(running->id());
+        a.waitUntil([&] { return Automation::threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
+        threadsAfterInstall = Automation::threadsOf(running->id());
         Player::expectMenu(a, menu, true);
         a.click(menu, IDC_PLAY);
         a.waitGone(menu);
@@ -236,10 +212,10 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
 {
     makeDiscs();
     discs->insert(1);
-    DWORD handlesAfterFirst = 0, handlesAfterSecond = 0;
+    int handlesAfterFirst = 0, handlesAfterSecond = 0;
     int threadsAtMenu = 0, threadsAfterUninstall = 0;
     runSetup(TestFiles::CdromRoot, [&](Automation& a, HWND menu) {
-        threadsAtMenu = threadsOf(running->id());
+        threadsAtMenu = Automation::threadsOf(running->id());
         installFromDisc(a, menu);
         TestFiles::write(folder + "\\SAVE0001.DAT", "a saved game");
         TestFiles::write(folder + "\\ENV.INI", "settings");
@@ -247,7 +223,7 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         a.check(TestFiles::exists(folder + "\\SAVE0001.DAT") && TestFiles::exists(folder + "\\ENV.INI"),
                 "the saves went");
         a.check(TestFiles::isDirectory(folder), "the folder went");
-        handlesAfterFirst = handlesOf(*running);
+        handlesAfterFirst = Automation::handlesOf(running->info.hProcess);
 
         installFromDisc(a, menu, true); // the kept saves keep the folder
         // A game file that another program holds open: the uninstall names it and keeps
@@ -265,9 +241,9 @@ TEST_F(Journey, UninstallKeepingTheSavesThenRemovingThem)
         CloseHandle(held);
         uninstall(a, menu, IDYES);
         a.check(!TestFiles::exists(folder), "the folder stayed");
-        a.waitUntil([&] { return threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
-        threadsAfterUninstall = threadsOf(running->id());
-        handlesAfterSecond = handlesOf(*running);
+        a.waitUntil([&] { return Automation::threadsOf(running->id()) <= threadsAtMenu; }, 3000); // the worker ends
+        threadsAfterUninstall = Automation::threadsOf(running->id());
+        handlesAfterSecond = Automation::handlesOf(running->info.hProcess);
         a.click(menu, IDCANCEL);
     });
     EXPECT_FALSE(TestRegistry::keyExists());

@@ -5,6 +5,7 @@
 #include "app/InstallState.h"
 #include "app/SystemCallSeam.h"
 #include "app/SystemError.h"
+#include "install/DiscMarker.h"
 #include "install/DiskSpace.h"
 #include "install/InstallDialog.h"
 #include "install/InstallText.h"
@@ -209,6 +210,24 @@ FARPROC WINAPI lookUpAsWindows95(HMODULE module, LPCSTR name)
     return GetProcAddress(module, name);
 }
 } // namespace
+
+// A disc with a file held open cannot be ejected: every disc test lets go of its marker.
+TEST_F(Install, TheDiscTestLetsGoOfTheMarker)
+{
+    discs->insert(1);
+    char present[PathText::Size], absent[PathText::Size];
+    ASSERT_TRUE(DiscMarker::compose(TestFiles::CdromRoot, 0, present));
+    ASSERT_TRUE(DiscMarker::compose(TestFiles::CdromRoot, 1, absent));
+    int before = Automation::handlesOf(GetCurrentProcess());
+    for (int test = 0; test < 100; ++test) {
+        ASSERT_TRUE(DiscMarker::isPresent(present));
+        ASSERT_FALSE(DiscMarker::isPresent(absent));
+    }
+    EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before);
+    HANDLE leftOpen = CreateEventA(nullptr, TRUE, FALSE, nullptr); // and the count sees one more
+    EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before + 1);
+    CloseHandle(leftOpen);
+}
 
 TEST_F(Install, OnTheFirstWindows95TheFreeSpaceComesFromTheOlderCall)
 {

@@ -65,14 +65,27 @@ grep -v '^KERNEL32.DLL!CreateMutexA$' tools/windows-98se-imports.txt >"$build/sh
 expect "check-imports.sh against a list without CreateMutexA" 1 tools/check-imports.sh "$exe" "$build/short-list.txt"
 check "it names the missing function" grep -q '^  KERNEL32.DLL!CreateMutexA$' <<<"$said"
 expect "check-imports.sh against its own list" 0 tools/check-imports.sh "$exe"
-cp "$exe" "$build/setup.exe"
+# Its default list is the strictest, Windows 95's: a program on a C runtime DLL fails it,
+# naming a runtime function that the Windows 98 SE and 2000 lists hold.
+i686-w64-mingw32-gcc -x c -O2 -o "$build/crt.exe" - <<<'int main(void) { return 0; }'
+expect "check-imports.sh on a program with a C runtime DLL" 1 tools/check-imports.sh "$build/crt.exe"
+check "it names __getmainargs" grep -q '^  MSVCRT.DLL!__getmainargs$' <<<"$said"
 pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+doctored() { # a copy of the shipped program with the 4-byte little-endian number $2 at offset $1
+  cp "$exe" "$build/setup.exe"
+  printf "$(printf '\\%03o' $(($2 & 255)) $((($2 >> 8) & 255)) $((($2 >> 16) & 255)) $((($2 >> 24) & 255)))" |
+    dd of="$build/setup.exe" bs=1 seek="$1" conv=notrunc status=none
+}
 stored=$(od -An -tu4 -j$((pe + 88)) -N4 "$exe" | tr -d ' ')
-wrong=$((stored - $(stat -c %s "$exe")))
-printf "$(printf '\\%03o' $((wrong & 255)) $(((wrong >> 8) & 255)) $(((wrong >> 16) & 255)) $(((wrong >> 24) & 255)))" |
-  dd of="$build/setup.exe" bs=1 seek=$((pe + 88)) conv=notrunc status=none
+doctored $((pe + 88)) $((stored - $(stat -c %s "$exe")))
 expect "check-header.sh on a checksum without the file's length" 1 tools/check-header.sh "$build/setup.exe"
 check "it names the checksum" grep -q 'checksum' <<<"$said"
+# Windows 5.0 as operating system, then as subsystem (major and minor, two bytes each).
+for field in 64 72; do
+  doctored $((pe + field)) 5
+  expect "check-header.sh on a version 5.0 at $field past the PE signature" 1 tools/check-header.sh "$build/setup.exe"
+  check "it names the versions" grep -q 'versions' <<<"$said"
+done
 expect "check-header.sh on the shipped program" 0 tools/check-header.sh "$exe"
 # The instruction check fails on code for the Pentium Pro and passes the same code for the 486.
 pick='int pick(int a, int b, int c) { return a < b ? c : a; }'
@@ -83,6 +96,44 @@ expect "check-instructions.sh on code built for the Pentium Pro" 1 tools/check-i
 check "it names the CMOV" grep -q 'cmov' <<<"$said"
 expect "check-instructions.sh on the same code built for the 486" 0 tools/check-instructions.sh "$build/i486.exe"
 expect "check-instructions.sh on the shipped program" 0 tools/check-instructions.sh "$exe"
+
+# install-deps.sh on a day when the mirror is mid-sync, through stand-ins for apt-get, dpkg and
+# dpkg-query: the index refresh always fails, 32-bit Wine cannot be installed, and what the
+# stand-in apt-get installs is written down as installed.
+standins="$build/standins"
+mkdir -p "$standins"
+cat >"$standins/apt-get" <<'STANDIN'
+#!/bin/bash
+echo "apt-get $*" >>"$STANDIN_DIR/calls"
+[ "$1" = update ] && exit 100
+for p in "$@"; do case " wine32:i386 $STANDIN_REFUSED " in *" $p "*) exit 100 ;; esac; done
+for p in "$@"; do case $p in -* | *=* | install) ;; *) echo "$p" >>"$STANDIN_DIR/installed" ;; esac; done
+exit 0
+STANDIN
+cat >"$standins/dpkg-query" <<'STANDIN'
+#!/bin/bash
+grep -qx "${@: -1}" "$STANDIN_DIR/installed" && echo "install ok installed"
+STANDIN
+printf '#!/bin/bash\n[ "$1" = --print-foreign-architectures ] && echo i386\nexit 0\n' >"$standins/dpkg"
+chmod +x "$standins"/*
+mid_sync() { # refused package, or none
+  : >"$standins/installed"
+  : >"$standins/calls"
+  env PATH="$standins:$PATH" STANDIN_DIR="$standins" STANDIN_REFUSED="${1:-}" VELNORA_APT_RETRY_PAUSE=0 \
+    tools/install-deps.sh
+}
+if [ "$(id -u)" -ne 0 ]; then
+  echo "skipped: the install-deps.sh checks, which need root (sudo would not see the stand-ins)"
+else
+  expect "install-deps.sh mid-sync" 0 mid_sync
+  check "it says that some indexes did not refresh" grep -q 'indexes could not be refreshed' <<<"$said"
+  check "it refreshed three times" test "$(grep -c 'apt-get update' "$standins/calls")" = 3
+  check "it tried the release's own versions" grep -q 'Dir::Etc::Preferences' "$standins/calls"
+  check "it says that the x64 build will be used" grep -q '32-bit Wine could not be installed: .*x64 build' <<<"$said"
+  check "it installed everything else" test "$(grep -c . "$standins/installed")" = 14
+  expect "install-deps.sh mid-sync, refused googletest too" 1 mid_sync googletest
+  check "it names googletest" grep -q 'could not install: .*googletest' <<<"$said"
+fi
 
 # run.sh: one demo at a time, and a display that answers. A real demo of this
 # checkout leaves these alone.

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <cstring>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include "app/DialogBase.h"
 
@@ -331,6 +332,33 @@ bool Automation::waitUntil(const std::function<bool()>& condition, DWORD timeout
         Sleep(Poll);
     }
     return true;
+}
+
+int Automation::threadsOf(DWORD processId)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == processId ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// A value names an open handle of the process when it can be duplicated from there.
+int Automation::handlesOf(HANDLE process)
+{
+    int count = 0;
+    for (ULONG_PTR value = 4; value < 0x4000; value += 4) { // far beyond what these programs hold
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0,
+                            FALSE, DUPLICATE_SAME_ACCESS)) {
+            CloseHandle(copy);
+            ++count;
+        }
+    }
+    return count;
 }
 
 bool Automation::waitGone(HWND window, DWORD timeout)

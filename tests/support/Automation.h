@@ -49,7 +49,7 @@ public:
     void answerFolderPicker(const char* path);
     // Presses a button of a dialog; a hidden or disabled button counts as a failure.
     void click(HWND dialog, int id);
-    bool waitUntil(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
+    static bool waitUntil(const std::function<bool()>& condition, DWORD timeout = DefaultTimeout);
     bool waitGone(HWND window, DWORD timeout = DefaultTimeout);
     // What must not happen: the condition holds for the whole time, looked at all along.
     bool holdsFor(DWORD milliseconds, const std::function<bool()>& condition);
@@ -62,6 +62,11 @@ public:
     void check(bool condition, const std::string& what);
     void fail(const std::string& what);
     bool failed() const { return !failures.empty(); }
+
+    // What a process holds: its threads, and its open handles, each handle value asked in
+    // turn (Wine's GetProcessHandleCount says 0 whatever is open).
+    static int threadsOf(DWORD processId);
+    static int handlesOf(HANDLE process);
 
     static std::string textOf(HWND window);
     static std::string itemText(HWND dialog, int id);

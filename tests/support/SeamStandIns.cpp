@@ -13,6 +13,8 @@
 namespace {
 
 int readsLeft;
+std::string refusedSource;
+int refusalsLeft;
 CopyJob* watchedJob;
 std::vector<std::string> steps;
 std::map<HANDLE, std::string> sources;
@@ -35,6 +37,17 @@ BOOL WINAPI cancellingFailingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWOR
                 PostMessageA(window, WM_USER, 0, 0);
             }
     return failingRead(file, buffer, size, got, overlapped);
+}
+
+HANDLE WINAPI refusingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                 DWORD disposition, DWORD flags, HANDLE model)
+{
+    if (access == GENERIC_READ && refusedSource == std::strrchr(path, '\\') + 1 && refusalsLeft > 0) {
+        --refusalsLeft;
+        SetLastError(ERROR_NOT_READY);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileA(path, access, share, security, disposition, flags, model);
 }
 
 BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
@@ -92,6 +105,13 @@ void failReadAfterWhileCancelling(int goodReads)
 {
     readsLeft = goodReads;
     SystemCallSeam::active().readFile = cancellingFailingRead;
+}
+
+void refuseSourceOpens(const char* name, int times)
+{
+    refusedSource = name;
+    refusalsLeft = times;
+    SystemCallSeam::active().createFile = refusingCreateFile;
 }
 
 void refuseFileTimes()

@@ -14,6 +14,9 @@ void failReadAfter(int goodReads);
 // The same, and just before the failing read the copy dialog gets Cancel presses and the
 // dialog manager's WM_USER, a few of each.
 void failReadAfterWhileCancelling(int goodReads);
+// The first `times` opens of the disc's file `name` for reading fail, as on a drive that is
+// not ready yet.
+void refuseSourceOpens(const char* name, int times);
 // The copy's file times are refused, as by a destination that keeps none.
 void refuseFileTimes();
 // No worker thread starts, as in a process out of threads or memory.
