@@ -1,20 +1,12 @@
-// MenuPicture: the menu's picture kept clear of the buttons whatever the dialog font.
+// MenuPicture: the room of the menu's picture, beside the buttons whatever the font and DPI.
 #pragma once
 #include <windows.h>
 
 class MenuPicture {
 public:
-    // The picture was drawn for the menu's font on a Japanese Windows, where it fits
-    // between the dialog's left edge and the button column. Where another font gives
-    // smaller dialog units, it is shown smaller, in its own proportions, with the same
-    // margin to the column and to the bottom as to the left and the top edge; where it
-    // fits, it stays as it is.
-    static void fitBeside(HWND dialog, HWND column);
-
-    // size where it fits in room; otherwise the largest size of its proportions that does.
-    static SIZE shrunkToFit(SIZE size, SIZE room);
-
-private:
-    // The unnamed static control that shows a bitmap; null when there is none.
-    static HWND find(HWND dialog);
+    // The picture was drawn for the menu's font on a Japanese Windows at 96 DPI, where it
+    // fits between the dialog's left edge and the button column. Its room reaches from its
+    // top-left corner to the column and to the bottom, less the same margin to them as it
+    // has to the left and the top edge.
+    static SIZE roomBeside(HWND dialog, HWND picture, HWND column);
 };

@@ -61,7 +61,9 @@ void SetupMenuDialog::onInitDialog()
     endingUnseen = false;
     playButton = GetDlgItem(hwnd, IDC_PLAY);
     refreshInstallState();
-    MenuPicture::fitBeside(hwnd, GetDlgItem(hwnd, IDC_DIRECTX));
+    HWND shown = DialogPicture::find(hwnd), column = GetDlgItem(hwnd, IDC_DIRECTX);
+    if (shown != nullptr && column != nullptr)
+        picture.fitInto(shown, MenuPicture::roomBeside(hwnd, shown, column));
     centreOnScreen(hwnd);
 }
 
@@ -75,6 +77,7 @@ void SetupMenuDialog::keepHiddenWhenEnding(WINDOWPOS* position)
 
 void SetupMenuDialog::onDestroy()
 {
+    picture.release();
     if (runningMutex != nullptr) {
         CloseHandle(runningMutex);
         runningMutex = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/DialogBase.h"
+#include "app/DialogPicture.h"
 #include "app/InstallState.h"
 
 class InstallDialog;
@@ -46,4 +47,5 @@ private:
     InstallDialog* installDialog;
     UninstallDialog* uninstallDialog;
     bool endingUnseen;
+    DialogPicture picture;
 };

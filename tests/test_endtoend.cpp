@@ -379,7 +379,7 @@ TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
     SetupProcess setup(TestFiles::CdromRoot);
     Automation user([](Automation& a) {
         HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
-        Player::expectPictureClear(a, menu, false);
+        Player::expectPictureClear(a, menu, Player::PictureSize::Smaller);
         a.click(menu, IDCANCEL);
     }, setup.id());
     Failures failures = user.finish();

@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "app/SystemCallSeam.h"
-#include "menu/MenuPicture.h"
+#include "app/DialogPicture.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "state/PathText.h"
 #include "tests/support/Automation.h"
+#include "tests/support/DpiProcess.h"
 #include "tests/support/FolderTest.h"
 #include "tests/support/Player.h"
 #include "tests/support/TestFiles.h"
@@ -60,7 +61,7 @@ TEST_F(Menu, WithoutARecordOffersInstallationAndDisablesPlay)
         int width = rect.right - rect.left;
         a.check(rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, "menu not centred");
         // With the dialog font mapped, as on a Japanese Windows: the picture as it was drawn.
-        Player::expectPictureClear(a, window, true);
+        Player::expectPictureClear(a, window, Player::PictureSize::AsDrawn);
         HWND note = GetDlgItem(window, -1);
         a.check(note != nullptr && (GetWindowLongA(note, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT,
                 "the note beside the picture lost its number");
@@ -394,15 +395,47 @@ TEST_F(Menu, ACurrentDirectoryTooLongForTheSetupPathIsAFailedStart)
     EXPECT_EQ(failures, Failures{});
 }
 
-TEST(MenuPictureSize, ShrinksInItsOwnProportionsOnlyWhereItDoesNotFit)
+TEST(MenuPictureSize, FollowsTheDpiInItsOwnProportionsAndShrinksWhereItDoesNotFit)
 {
     auto size = [](SIZE size) { return std::to_string(size.cx) + " x " + std::to_string(size.cy); };
-    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {241, 320})), "241 x 320");
-    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {400, 500})), "241 x 320");
-    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {209, 350})), "209 x 277"); // the buttons' column
-    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {300, 160})), "120 x 160"); // the bottom
-    EXPECT_EQ(size(MenuPicture::shrunkToFit({241, 320}, {0, 350})), "0 x 0");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {241, 320})), "241 x 320");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {400, 500})), "241 x 320");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {209, 350})), "209 x 277"); // the buttons' column
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {300, 160})), "120 x 160"); // the bottom
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {0, 350})), "0 x 0");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 120, {315, 428})), "301 x 400");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {385, 535})), "362 x 480");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {300, 535})), "300 x 397");
 }
+
+// At 100, 125 and 150 %: the picture grows with the dialog, and the menu fits a screen of
+// that scale (1024 x 768, 1366 x 768, 1920 x 1080), where every other dialog, smaller on
+// both sides, fits too.
+class MenuAtDpi : public Menu, public testing::WithParamInterface<int> {};
+
+TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsClearOfTheButtons)
+{
+    if (!DpiProcess::runsAt(GetParam()))
+        return;
+    const SIZE screens[] = {{1024, 768}, {1366, 768}, {1920, 1080}};
+    SIZE screen = screens[GetParam() == 96 ? 0 : GetParam() == 120 ? 1 : 2];
+    Failures failures;
+    runMenu([&](Automation& a) {
+        HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
+        if (!window)
+            return;
+        Player::expectPictureClear(a, window, GetParam() == 96 ? Player::PictureSize::AsDrawn
+                                                              : Player::PictureSize::FillingItsRoom);
+        RECT frame;
+        GetWindowRect(window, &frame);
+        a.check(frame.right - frame.left <= screen.cx && frame.bottom - frame.top <= screen.cy,
+                "the menu does not fit the screen");
+        a.click(window, IDCANCEL);
+    }, failures);
+    EXPECT_EQ(failures, Failures{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, MenuAtDpi, testing::Values(96, 120, 144));
 
 TEST(DirectXPaths, ComposeWithinTheBufferOrNotAtAll)
 {

@@ -213,13 +213,18 @@ TEST(Resources, SetupExeRunsAsItsUserOnEveryWindowsFromVistaOn)
                            "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
                            "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
         EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + os + "}\"/>"), std::string::npos) << os;
-    // The Japanese code page on any system locale, in the form that Windows XP also reads.
+    // Sharp at the system's DPI, and the Japanese code page on any system locale, in the
+    // form that Windows XP also reads.
     EXPECT_NE(manifest.find("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">\n"
                             "    <windowsSettings>\n"
+                            "      <dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+                            "WindowsSettings\">true</dpiAware>\n"
                             "      <activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/"
                             "WindowsSettings\">ja-JP</activeCodePage>"),
               std::string::npos);
-    // Classic segmented bars and whole-dialog scaling: no common controls 6, no DPI awareness.
+    // Classic segmented bars, and the system's DPI only: no common controls 6, no
+    // per-monitor awareness.
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
-    EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+    EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
+    EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
 }

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 
+#include "app/DialogPicture.h"
 #include "app/InstallState.h"
 #include "app/SystemCallSeam.h"
 #include "menu/SetupMenuDialog.h"
 #include "res/resource.h"
 #include "state/InstalledFiles.h"
 #include "tests/support/Automation.h"
+#include "tests/support/DpiProcess.h"
 #include "tests/support/FolderTest.h"
 #include "tests/support/HeldWorker.h"
 #include "tests/support/Player.h"
@@ -237,6 +239,37 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
         EXPECT_EQ(failures, Failures{});
         EXPECT_EQ(present(gameFiles(1)), Names{});
     }
+}
+
+// At 150 %: the wait picture grows with the dialog, within its rectangle of the template.
+TEST_F(Uninstall, TheWaitPictureFollowsItsRectangleAt144Dpi)
+{
+    if (!DpiProcess::runsAt(144))
+        return;
+    install(1);
+    HeldWorker::hold();
+    Failures failures;
+    EXPECT_EQ(runUninstall([](Automation& a) {
+        a.answer(Expected::DeleteSaves, IDNO);
+        HWND shown = a.waitForDialog(Expected::UninstallDialog.c_str());
+        RECT rectangle = {4, 8, 24, 28}, picture; // as in the template, in dialog units
+        MapDialogRect(shown, &rectangle);
+        HWND control = DialogPicture::find(shown);
+        GetWindowRect(control, &picture);
+        MapWindowPoints(nullptr, shown, reinterpret_cast<POINT*>(&picture), 2);
+        BITMAP bitmap = {};
+        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof bitmap, &bitmap);
+        LONG side = picture.right - picture.left;
+        a.check(side == picture.bottom - picture.top && bitmap.bmWidth == side && bitmap.bmHeight == side,
+                "the picture is not square, or not the size of its bitmap");
+        a.check(picture.left == rectangle.left && picture.top == rectangle.top && picture.right <= rectangle.right &&
+                    picture.bottom <= rectangle.bottom && side * 10 >= std::min(rectangle.right - rectangle.left,
+                                                                               rectangle.bottom - rectangle.top) * 9,
+                "the picture (" + std::to_string(side) + " square) does not fill its rectangle");
+        HeldWorker::release();
+        a.waitGone(shown);
+    }, failures), DialogBase::Completed);
+    EXPECT_EQ(failures, Failures{});
 }
 
 TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)

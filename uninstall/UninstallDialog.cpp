@@ -31,6 +31,9 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
 // The question comes while the dialog is still hidden; it shows once its loop runs.
 void UninstallDialog::onInitDialog()
 {
+    RECT room = {0, 0, 20, 20}; // the wait picture's rectangle in the template, dialog units
+    MapDialogRect(hwnd, &room);
+    picture.fitInto(DialogPicture::find(hwnd), SIZE{room.right, room.bottom});
     deleteSaves = say(UninstallText::DeleteSaves, MB_YESNO) == IDYES ? 1 : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
     DWORD threadId = 0; // Windows 98 and ME fail the start without somewhere to put it
@@ -80,6 +83,7 @@ void UninstallDialog::onWorkerDone()
 
 void UninstallDialog::onDestroy()
 {
+    picture.release();
     if (workerThread != nullptr) {
         CloseHandle(workerThread);
         workerThread = nullptr;

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "app/DialogBase.h"
+#include "app/DialogPicture.h"
 #include "app/InstallState.h"
 #include "uninstall/UninstallWorker.h"
 
@@ -31,4 +32,5 @@ private:
     LONG deleteSaves;
     HANDLE workerThread;
     LeftFile fileLeft; // written by the worker before result
+    DialogPicture picture;
 };

@@ -1,6 +1,7 @@
 // What a player of this program does and sees, on top of the generic window driver.
 #include "tests/support/Player.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "res/resource.h"
@@ -33,7 +34,7 @@ void expectMenu(Automation& a, HWND menu, bool installed)
 }
 
 
-void expectPictureClear(Automation& a, HWND menu, bool whole)
+void expectPictureClear(Automation& a, HWND menu, PictureSize expected)
 {
     MenuControls controls;
     EnumChildWindows(menu, sortControl, reinterpret_cast<LPARAM>(&controls));
@@ -41,21 +42,42 @@ void expectPictureClear(Automation& a, HWND menu, bool whole)
         a.fail("the menu shows no picture");
         return;
     }
-    RECT picture;
+    RECT picture, client, column;
     GetWindowRect(controls.picture, &picture);
+    GetClientRect(menu, &client);
+    GetWindowRect(GetDlgItem(menu, IDC_DIRECTX), &column);
+    POINT origin = {0, 0};
+    ClientToScreen(menu, &origin);
     LONG width = picture.right - picture.left, height = picture.bottom - picture.top;
+    LONG left = picture.left - origin.x, top = picture.top - origin.y;
+    double roomWidth = column.left - picture.left - left, roomHeight = origin.y + client.bottom - picture.top - top;
     std::string size = std::to_string(width) + " x " + std::to_string(height);
-    if (whole)
+    bool proportional = std::abs(height * 241 - width * 320) <= 320; // within a pixel
+    if (expected == PictureSize::AsDrawn)
         a.check(width == 241 && height == 320, "the picture is " + size + ", not 241 x 320");
+    else if (expected == PictureSize::Smaller)
+        a.check(width < 241 && proportional, "the picture is " + size + ", not smaller in the proportions of 241 x 320");
     else
-        a.check(width < 241 && std::abs(height * 241 - width * 320) <= 320, // within a pixel
-                "the picture is " + size + ", not smaller in the proportions of 241 x 320");
+        a.check(proportional && std::max(width / roomWidth, height / roomHeight) >= 0.9,
+                "the picture is " + size + ", not in the proportions of 241 x 320 filling its room of " +
+                    std::to_string(static_cast<int>(roomWidth)) + " x " + std::to_string(static_cast<int>(roomHeight)));
+    a.check(column.left - picture.right >= left, "the picture is nearer the buttons than its left margin");
     for (HWND other : controls.others) {
         RECT control, common;
         GetWindowRect(other, &control);
         a.check(!IntersectRect(&common, &picture, &control),
                 "the picture covers \"" + Automation::textOf(other) + "\"");
     }
+    DWORD process = 0;
+    GetWindowThreadProcessId(menu, &process);
+    if (process != GetCurrentProcessId()) // a bitmap handle means nothing in another process
+        return;
+    BITMAP shown = {};
+    GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(controls.picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+               sizeof shown, &shown);
+    a.check(shown.bmWidth == width && shown.bmHeight == height,
+            "the control shows a bitmap of " + std::to_string(shown.bmWidth) + " x " +
+                std::to_string(shown.bmHeight) + ", not of its own size " + size);
 }
 
 void startUninstall(Automation& a, HWND menu, int deleteSaves)

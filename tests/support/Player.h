@@ -11,9 +11,12 @@ class DiscSet;
 namespace Player {
 // The menu as the player sees it: the first button's label and whether Play is enabled.
 void expectMenu(Automation& a, HWND menu, bool installed);
-// The menu's picture: whole (241 x 320), or else smaller in its own proportions, and
-// over none of the menu's other controls.
-void expectPictureClear(Automation& a, HWND menu, bool whole);
+// The menu's picture: as drawn (241 x 320), smaller in its own proportions, or in its own
+// proportions filling at least 90 % of its room on the tighter side. It covers none of the
+// menu's other controls, keeps at least its left margin to the button column and, seen
+// from the menu's own process, shows a bitmap of the control's size.
+enum class PictureSize { AsDrawn, Smaller, FillingItsRoom };
+void expectPictureClear(Automation& a, HWND menu, PictureSize expected);
 // From the menu into the uninstall: its confirmation, then the saved-games question.
 void startUninstall(Automation& a, HWND menu, int deleteSaves);
 // Answers the copy's request for the disc as a player does: puts it in, then OK.

@@ -1,0 +1,33 @@
+// DialogPicture: a dialog's bitmap drawn to the dialog's scale, in its own proportions.
+#pragma once
+#include <windows.h>
+
+class DialogPicture {
+public:
+    DialogPicture();
+    ~DialogPicture();
+    DialogPicture(const DialogPicture&) = delete;
+    DialogPicture& operator=(const DialogPicture&) = delete;
+
+    // The first static control of the dialog that shows a bitmap; null when there is none.
+    static HWND find(HWND dialog);
+
+    // The bitmap's size at the screen's DPI, where the dialog grows with it; shrunk in its
+    // own proportions where it would not fit its room.
+    static SIZE scaledSize(SIZE bitmap, int dpi, SIZE room);
+
+    // Shows the control's bitmap at its scaled size, as a scaled copy: Windows before XP
+    // would cut a bitmap that is larger than its control. At 96 DPI with room enough the
+    // control keeps the bitmap as it is.
+    void fitInto(HWND control, SIZE room);
+
+    // Hands the control its own bitmap back and deletes the copy: when the dialog goes.
+    void release();
+
+private:
+    HBITMAP drawScaled(HBITMAP original, SIZE from, SIZE to) const;
+
+    HWND control;
+    HBITMAP original;
+    HBITMAP scaled;
+};
