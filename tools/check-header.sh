@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # check-header.sh EXE: the shipped program's PE header says "run from swap" for removable
 # media and for the network, so that Windows never pages it from a disc that has been
-# changed; asks for Windows 4.0 as its operating system and subsystem version, so that
-# Windows 98 and ME load it; carries a time stamp of zero, so that every build gives the
+# changed; keeps address randomisation and data-execution prevention, with its relocations;
+# asks for Windows 4.0 as its operating system and subsystem version, so that Windows 95, 98
+# and ME load it; carries a time stamp of zero, so that every build gives the
 # same bytes; and holds the checksum of the file as it is, computed here afresh.
 # Exits 1 when it does not, or when EXE is missing. Needs only objdump, od and perl.
 set -u
@@ -15,6 +16,14 @@ field() { awk -v name="$1" '$1 == name { print $2; exit }' <<<"$header"; }
 characteristics=$(field Characteristics)
 if [ -z "$characteristics" ] || (( (characteristics & 0x0c00) != 0x0c00 )); then
   echo "$exe: Characteristics ${characteristics:-unreadable} lacks REMOVABLE_RUN_FROM_SWAP (0x400) or NET_RUN_FROM_SWAP (0x800)"
+  exit 1
+fi
+# Address randomisation and data-execution prevention on the Windows that have them (older
+# ones ignore the flags), with the relocations that randomisation needs.
+dll=$(field DllCharacteristics)
+relocations=$(awk '$1 == "Entry" && $2 == 5 { print $4; exit }' <<<"$header")
+if [ -z "$dll" ] || (( (0x$dll & 0x0140) != 0x0140 )) || [ "${relocations:-0}" = 00000000 ] || [ -z "$relocations" ]; then
+  echo "$exe: DllCharacteristics ${dll:-unreadable} lacks DYNAMIC_BASE (0x40) or NX_COMPAT (0x100), or it has no relocations"
   exit 1
 fi
 versions="$(field MajorOSystemVersion).$(field MinorOSystemVersion) $(field MajorSubsystemVersion).$(field MinorSubsystemVersion)"
@@ -35,5 +44,5 @@ read -r stored computed < <(perl -e '
   printf "%d %d\n", $stored, $sum + (-s $ARGV[0]);' "$exe" "$pe")
 [ "$stored" = "$computed" ] ||
   { printf '%s: checksum 0x%08x in the header, 0x%08x computed\n' "$exe" "$stored" "$computed"; exit 1; }
-printf '%s: Characteristics %s (runs from swap from a disc and from the network), Windows %s, time stamp 0, checksum 0x%08x\n' \
-  "$exe" "$characteristics" "${versions% *}" "$stored"
+printf '%s: Characteristics %s (runs from swap from a disc and from the network), DllCharacteristics %s, Windows %s, time stamp 0, checksum 0x%08x\n' \
+  "$exe" "$characteristics" "$dll" "${versions% *}" "$stored"

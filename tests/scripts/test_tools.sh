@@ -58,7 +58,7 @@ expect "swap-disc.sh 0" 0 tools/swap-disc.sh 0 "$build"
 check "the drive is empty" test -z "$(in_drive)"
 
 # The checks of the shipped program can fail: against a list that lacks one of its imports,
-# and on a copy whose header checksum is off by the file's length.
+# and on copies whose header is wrong in one field.
 exe=build/i686/bin/setup.exe
 check "the shipped program is built ($exe)" test -f "$exe"
 grep -v '^KERNEL32.DLL!CreateMutexA$' tools/windows-98se-imports.txt >"$build/short-list.txt"
@@ -71,10 +71,10 @@ i686-w64-mingw32-gcc -x c -O2 -o "$build/crt.exe" - <<<'int main(void) { return 
 expect "check-imports.sh on a program with a C runtime DLL" 1 tools/check-imports.sh "$build/crt.exe"
 check "it names __getmainargs" grep -q '^  MSVCRT.DLL!__getmainargs$' <<<"$said"
 pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
-doctored() { # a copy of the shipped program with the 4-byte little-endian number $2 at offset $1
+doctored() { # a copy of the shipped program with the little-endian number $2 at offset $1, in $3 bytes (4)
   cp "$exe" "$build/setup.exe"
   printf "$(printf '\\%03o' $(($2 & 255)) $((($2 >> 8) & 255)) $((($2 >> 16) & 255)) $((($2 >> 24) & 255)))" |
-    dd of="$build/setup.exe" bs=1 seek="$1" conv=notrunc status=none
+    dd of="$build/setup.exe" bs=1 seek="$1" count="${3:-4}" conv=notrunc status=none
 }
 stored=$(od -An -tu4 -j$((pe + 88)) -N4 "$exe" | tr -d ' ')
 doctored $((pe + 88)) $((stored - $(stat -c %s "$exe")))
@@ -86,6 +86,9 @@ for field in 64 72; do
   expect "check-header.sh on a version 5.0 at $field past the PE signature" 1 tools/check-header.sh "$build/setup.exe"
   check "it names the versions" grep -q 'versions' <<<"$said"
 done
+doctored $((pe + 94)) 0 2 # DllCharacteristics
+expect "check-header.sh without address randomisation and data-execution prevention" 1 tools/check-header.sh "$build/setup.exe"
+check "it names DllCharacteristics" grep -q 'DllCharacteristics' <<<"$said"
 expect "check-header.sh on the shipped program" 0 tools/check-header.sh "$exe"
 # The instruction check fails on code for the Pentium Pro and passes the same code for the 486.
 pick='int pick(int a, int b, int c) { return a < b ? c : a; }'
