@@ -8,7 +8,7 @@
 CopyJob::CopyJob()
     : installFolder{}, sourceRoot{}, dialogWindow(nullptr), fileBar(nullptr), totalBar(nullptr),
       workerThread(nullptr), setupType(0), status(static_cast<LONG>(CopyStatus::Idle)),
-      filePos(0), fileSize(0), totalPos(0), totalSize(0)
+      filePos(0), fileSize(0), totalPos(0), totalSize(0), wideRanges(true)
 {
 }
 

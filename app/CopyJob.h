@@ -61,7 +61,14 @@ public:
     DWORD totalPosition() const { return totalPos; }
     DWORD totalLength() const { return totalSize; }
 
+    // What a bar is sent for a count of bytes out of its range: the bytes where its comctl32
+    // takes 32-bit ranges; otherwise halved as often as the range needs to fit 16 bits.
+    static DWORD barUnits(DWORD bytes, DWORD range, bool wideRanges);
+
 private:
+    void setBarRange(HWND bar, DWORD range);
+    void setBarPosition(HWND bar, DWORD position, DWORD range);
+
     char installFolder[PathText::Size];
     char sourceRoot[PathText::Size];
     HWND dialogWindow;
@@ -74,6 +81,7 @@ private:
     DWORD fileSize;
     DWORD totalPos;
     DWORD totalSize;
+    bool wideRanges;
 
     static_assert(sizeof(std::atomic<LONG>) == 4, "the status word is one 32-bit value");
 };

@@ -74,3 +74,10 @@ HMODULE SystemLibraries::initCommonControls()
     init();
     return commonControls;
 }
+
+bool SystemLibraries::progressBarsTakeWideRanges()
+{
+    HMODULE commonControls = GetModuleHandleA("comctl32.dll");
+    return commonControls != nullptr &&
+           SystemCallSeam::active().getProcAddress(commonControls, "DllGetVersion") != nullptr;
+}

@@ -20,6 +20,10 @@ public:
     // module, which the caller frees once its windows are gone; null when it cannot.
     static HMODULE initCommonControls();
 
+    // Whether the loaded comctl32.dll's progress bars take 32-bit ranges (4.70 and later).
+    // Those from 4.71 on export DllGetVersion; the first Windows 95's 4.00 has neither.
+    static bool progressBarsTakeWideRanges();
+
     // Where the search cannot be restricted: loads by full path the system DLLs that
     // Windows would look up by name later, and keeps them for the whole run.
     static void preloadByFullPath();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/SystemCallSeam.h"
+#include "app/SystemLibraries.h"
 #include "install/CopyWorker.h"
 #include "res/resource.h"
 #include "state/InstallManifest.h"
@@ -15,6 +16,7 @@ bool CopyJob::startWorker(HWND copyDialog)
     dialogWindow = copyDialog;
     fileBar = GetDlgItem(copyDialog, IDC_FILE_BAR);
     totalBar = GetDlgItem(copyDialog, IDC_TOTAL_BAR);
+    wideRanges = SystemLibraries::progressBarsTakeWideRanges();
     clearStatus();
     resetProgress();
     if (workerThread != nullptr) {
@@ -33,26 +35,47 @@ void CopyJob::resetProgress()
     fileSize = 0;
     totalPos = 0;
     totalSize = InstallManifest::progressTotal(setupType);
-    SendMessageA(totalBar, PBM_SETRANGE32, 0, totalSize);
-    SendMessageA(totalBar, PBM_SETPOS, 0, 0);
-    SendMessageA(fileBar, PBM_SETRANGE32, 0, 1);
-    SendMessageA(fileBar, PBM_SETPOS, 0, 0);
+    setBarRange(totalBar, totalSize);
+    setBarPosition(totalBar, 0, totalSize);
+    setBarRange(fileBar, 1);
+    setBarPosition(fileBar, 0, 1);
 }
 
 void CopyJob::beginFile(DWORD size)
 {
     fileSize = size;
     filePos = 0;
-    SendMessageA(fileBar, PBM_SETRANGE32, 0, size);
-    SendMessageA(fileBar, PBM_SETPOS, 0, 0);
+    setBarRange(fileBar, size);
+    setBarPosition(fileBar, 0, size);
 }
 
 void CopyJob::advanceProgress(DWORD bytes)
 {
     filePos += bytes;
     totalPos += bytes;
-    SendMessageA(fileBar, PBM_SETPOS, filePos, 0);
-    SendMessageA(totalBar, PBM_SETPOS, totalPos, 0);
+    setBarPosition(fileBar, filePos, fileSize);
+    setBarPosition(totalBar, totalPos, totalSize);
+}
+
+DWORD CopyJob::barUnits(DWORD bytes, DWORD range, bool wide)
+{
+    for (; !wide && range > 0xFFFF; range >>= 1)
+        bytes >>= 1;
+    return bytes;
+}
+
+// comctl32 before 4.70, as on the first Windows 95 and NT 4.0, knows only 16-bit ranges.
+void CopyJob::setBarRange(HWND bar, DWORD range)
+{
+    if (wideRanges)
+        SendMessageA(bar, PBM_SETRANGE32, 0, range);
+    else
+        SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, barUnits(range, range, false)));
+}
+
+void CopyJob::setBarPosition(HWND bar, DWORD position, DWORD range)
+{
+    SendMessageA(bar, PBM_SETPOS, barUnits(position, range, wideRanges), 0);
 }
 
 // Only one level is made, and only when missing; the current directory is not touched.

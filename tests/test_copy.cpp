@@ -400,6 +400,34 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     expectFaithfulCopies(filesOf({1, 2, 3}));
 }
 
+// The first Windows 95's comctl32 takes no 32-bit range: each bar counts in halvings of its
+// bytes that fit 16 bits (a file of 65537 bytes in 32768 steps, 1351 MB in 41241).
+TEST_F(Copy, OnTheFirstWindows95TheBarsCountInSixteenBits)
+{
+    makeDiscs();
+    discs->insertEvery();
+    SeamStandIns::lookUpAsWindows95();
+    SeamStandIns::watch(state.job());
+    Failures failures;
+    EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), DialogBase::Completed);
+    EXPECT_EQ(failures, Failures{});
+    EXPECT_EQ(SeamStandIns::lateLookUps(), 1);
+    const std::vector<std::string>& watched = SeamStandIns::watched();
+    ASSERT_GE(watched.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(watched.begin(), watched.begin() + 7), (std::vector<std::string>{
+        "DISK1 file 0/1 total 0",
+        "DISK1 file 0/0 total 0",
+        "read VELN.HLP file 0/32768 total 0 got 65536",
+        "DISK1 file 32768/32768 total 2",
+        "read TORLE.EXE file 0/32768 total 2 got 65536",
+        "read TORLE.EXE file 32768/32768 total 4 got 1",
+        "DISK1 file 32768/32768 total 4",
+    }));
+    EXPECT_EQ(CopyJob::barUnits(state.job().totalLength(), state.job().totalLength(), false), 41241u);
+    EXPECT_EQ(CopyJob::barUnits(state.job().totalLength(), state.job().totalLength(), true), state.job().totalLength());
+    expectFaithfulCopies(filesOf({1, 2, 3}));
+}
+
 TEST(CopyStatusWord, AnAbortRequestOnlyReplacesARunningJobAndAnOutcomeIsTakenOnce)
 {
     CopyJob job; // bound to no dialog: its notifications go nowhere

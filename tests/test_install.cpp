@@ -198,44 +198,12 @@ ULONGLONG mebibytesOf(const char* root)
 }
 } // namespace
 
-namespace {
-int extendedLookUps = 0;
-// The first Windows 95 has no GetDiskFreeSpaceExA: the seam's look-up finds nothing, as there.
-FARPROC WINAPI lookUpAsWindows95(HMODULE module, LPCSTR name)
-{
-    if (HIWORD(name) != 0 && lstrcmpA(name, "GetDiskFreeSpaceExA") == 0) {
-        ++extendedLookUps;
-        return nullptr;
-    }
-    return GetProcAddress(module, name);
-}
-} // namespace
-
-// A disc with a file held open cannot be ejected: every disc test lets go of its marker.
-TEST_F(Install, TheDiscTestLetsGoOfTheMarker)
-{
-    discs->insert(1);
-    char present[PathText::Size], absent[PathText::Size];
-    ASSERT_TRUE(DiscMarker::compose(TestFiles::CdromRoot, 0, present));
-    ASSERT_TRUE(DiscMarker::compose(TestFiles::CdromRoot, 1, absent));
-    int before = Automation::handlesOf(GetCurrentProcess());
-    for (int test = 0; test < 100; ++test) {
-        ASSERT_TRUE(DiscMarker::isPresent(present));
-        ASSERT_FALSE(DiscMarker::isPresent(absent));
-    }
-    EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before);
-    HANDLE leftOpen = CreateEventA(nullptr, TRUE, FALSE, nullptr); // and the count sees one more
-    EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before + 1);
-    CloseHandle(leftOpen);
-}
-
 TEST_F(Install, OnTheFirstWindows95TheFreeSpaceComesFromTheOlderCall)
 {
     const char* root = mebibytesOf("F:\\") != 0 && mebibytesOf("F:\\") <= 1024 ? "F:\\" : "E:\\";
     if (mebibytesOf(root) == 0 || mebibytesOf(root) > 1024)
         GTEST_SKIP() << "no small drive E: or F: (mounting a tmpfs needs root)";
-    SystemCallSeam::active().getProcAddress = lookUpAsWindows95;
-    extendedLookUps = 0;
+    SeamStandIns::lookUpAsWindows95();
     std::string taken = std::string(root) + "taken.bin"; // so that free and total differ
     ASSERT_TRUE(TestFiles::write(taken, std::string(1 << 20, 'x')));
     ULARGE_INTEGER available, total, free;
@@ -243,7 +211,7 @@ TEST_F(Install, OnTheFirstWindows95TheFreeSpaceComesFromTheOlderCall)
     ULONGLONG bytes = 0;
     EXPECT_TRUE(DiskSpace::freeBytes(root, bytes));
     DeleteFileA(taken.c_str());
-    EXPECT_EQ(extendedLookUps, 1);
+    EXPECT_EQ(SeamStandIns::lateLookUps(), 1);
     EXPECT_EQ(bytes, free.QuadPart) << root;
 }
 

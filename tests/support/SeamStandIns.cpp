@@ -13,6 +13,7 @@
 namespace {
 
 int readsLeft;
+int lookUpsOfLateFunctions;
 std::string refusedSource;
 int refusalsLeft;
 CopyJob* watchedJob;
@@ -48,6 +49,15 @@ HANDLE WINAPI refusingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECUR
         return INVALID_HANDLE_VALUE;
     }
     return CreateFileA(path, access, share, security, disposition, flags, model);
+}
+
+FARPROC WINAPI lookUpOnWindows95(HMODULE module, LPCSTR name)
+{
+    if (HIWORD(name) != 0 && (std::strcmp(name, "GetDiskFreeSpaceExA") == 0 || std::strcmp(name, "DllGetVersion") == 0)) {
+        ++lookUpsOfLateFunctions;
+        return nullptr;
+    }
+    return GetProcAddress(module, name);
 }
 
 BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
@@ -112,6 +122,17 @@ void refuseSourceOpens(const char* name, int times)
     refusedSource = name;
     refusalsLeft = times;
     SystemCallSeam::active().createFile = refusingCreateFile;
+}
+
+void lookUpAsWindows95()
+{
+    lookUpsOfLateFunctions = 0;
+    SystemCallSeam::active().getProcAddress = lookUpOnWindows95;
+}
+
+int lateLookUps()
+{
+    return lookUpsOfLateFunctions;
 }
 
 void refuseFileTimes()

@@ -17,6 +17,10 @@ void failReadAfterWhileCancelling(int goodReads);
 // The first `times` opens of the disc's file `name` for reading fail, as on a drive that is
 // not ready yet.
 void refuseSourceOpens(const char* name, int times);
+// The first Windows 95: the seam's look-up finds none of the functions that came later
+// (GetDiskFreeSpaceExA, comctl32's DllGetVersion); lateLookUps counts the asks for them.
+void lookUpAsWindows95();
+int lateLookUps();
 // The copy's file times are refused, as by a destination that keeps none.
 void refuseFileTimes();
 // No worker thread starts, as in a process out of threads or memory.
