@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "app/CopyJob.h"
 #include "app/SystemCallSeam.h"
@@ -53,7 +55,10 @@ HANDLE WINAPI refusingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECUR
 
 FARPROC WINAPI lookUpOnWindows95(HMODULE module, LPCSTR name)
 {
-    if (HIWORD(name) != 0 && (std::strcmp(name, "GetDiskFreeSpaceExA") == 0 || std::strcmp(name, "DllGetVersion") == 0)) {
+    static const char* const late[] = {"GetDiskFreeSpaceExA", "DllGetVersion", "SetDefaultDllDirectories",
+                                       "SetDllDirectoryA"};
+    if (HIWORD(name) != 0 && std::any_of(std::begin(late), std::end(late),
+                                         [&](const char* function) { return std::strcmp(name, function) == 0; })) {
         ++lookUpsOfLateFunctions;
         return nullptr;
     }

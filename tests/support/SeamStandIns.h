@@ -18,7 +18,8 @@ void failReadAfterWhileCancelling(int goodReads);
 // not ready yet.
 void refuseSourceOpens(const char* name, int times);
 // The first Windows 95: the seam's look-up finds none of the functions that came later
-// (GetDiskFreeSpaceExA, comctl32's DllGetVersion); lateLookUps counts the asks for them.
+// (GetDiskFreeSpaceExA, comctl32's DllGetVersion, the DLL search's SetDefaultDllDirectories
+// and SetDllDirectoryA); lateLookUps counts the asks for them.
 void lookUpAsWindows95();
 int lateLookUps();
 // The copy's file times are refused, as by a destination that keeps none.
