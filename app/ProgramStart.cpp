@@ -7,7 +7,9 @@ typedef void (*StaticConstructor)();
 // The linker's table: -1, the constructors of every object file in link order, then null.
 extern "C" StaticConstructor __CTOR_LIST__[];
 
-static void runStaticConstructors()
+namespace {
+
+void runStaticConstructors()
 {
     int count = 0;
     while (__CTOR_LIST__[count + 1] != nullptr)
@@ -17,7 +19,7 @@ static void runStaticConstructors()
 }
 
 // The command line after the program's name: the name is quoted or ends at a blank.
-static LPSTR argumentsOf(LPSTR commandLine)
+LPSTR argumentsOf(LPSTR commandLine)
 {
     bool quoted = false;
     while (*commandLine != '\0' && (quoted || (*commandLine != ' ' && *commandLine != '\t'))) {
@@ -29,6 +31,8 @@ static LPSTR argumentsOf(LPSTR commandLine)
         ++commandLine;
     return commandLine;
 }
+
+} // namespace
 
 // The entry point that the linker looks for in a GUI program.
 extern "C" void WinMainCRTStartup()

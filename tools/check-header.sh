@@ -22,7 +22,7 @@ fi
 # ones ignore the flags), with the relocations that randomisation needs.
 dll=$(field DllCharacteristics)
 relocations=$(awk '$1 == "Entry" && $2 == 5 { print $4; exit }' <<<"$header")
-if [ -z "$dll" ] || (( (0x$dll & 0x0140) != 0x0140 )) || [ "${relocations:-0}" = 00000000 ] || [ -z "$relocations" ]; then
+if [ -z "$dll" ] || (( (0x$dll & 0x0140) != 0x0140 )) || [ "${relocations:-00000000}" = 00000000 ]; then
   echo "$exe: DllCharacteristics ${dll:-unreadable} lacks DYNAMIC_BASE (0x40) or NX_COMPAT (0x100), or it has no relocations"
   exit 1
 fi
