@@ -22,8 +22,10 @@ DWORD WINAPI CopyWorker::threadMain(void* job)
 }
 
 CopyWorker::CopyWorker(CopyJob& job)
-    : job(job), calls(SystemCallSeam::active()), markerPath{}, sourcePath{}, destinationPath{}
+    : job(job), calls(SystemCallSeam::active()), discRoots{}, sourcePath{}, destinationPath{}
 {
+    for (char* root : discRoots)
+        PathText::copy(root, PathText::Size, job.jobSourceRoot()); // same size: always fits
 }
 
 // The disc is tested before every file and once more at the end of its list.
@@ -38,18 +40,17 @@ void CopyWorker::run()
             job.reportOutcome(CopyStatus::Failed);
             return false;
         }
-        return entry == nullptr || copyEntry(entry) == Step::Next;
+        return entry == nullptr || copyEntry(disc, entry) == Step::Next;
     };
     if (InstallManifest::walkDiscs(job.jobSetupType(), step))
         job.reportOutcome(CopyStatus::Done);
 }
 
-// False when the user refused to put the disc in.
+// The disc is taken from whichever CD-ROM drive holds it, and asked for only when none
+// does. False when the user refused to put it in.
 bool CopyWorker::waitForDisc(int discIndex)
 {
-    if (!DiscMarker::compose(job.jobSourceRoot(), discIndex, markerPath))
-        return false;
-    while (!DiscMarker::isPresent(markerPath)) {
+    while (!DiscMarker::locate(discIndex, discRoots[discIndex])) {
         char prompt[Message::TextSize];
         if (InstallText::DiscChange.formatted(prompt, discIndex + 1)
                 .show(job.notifyWindow(), MB_OKCANCEL) == IDCANCEL)
@@ -58,10 +59,10 @@ bool CopyWorker::waitForDisc(int discIndex)
     return true;
 }
 
-CopyWorker::Step CopyWorker::copyEntry(const char* entry)
+CopyWorker::Step CopyWorker::copyEntry(int discIndex, const char* entry)
 {
     // A path that would not fit is a failed copy, never a truncated or overrun one.
-    if (!PathText::concat(sourcePath, sizeof sourcePath, job.jobSourceRoot(), entry) ||
+    if (!PathText::concat(sourcePath, sizeof sourcePath, discRoots[discIndex], entry) ||
         !PathText::join(destinationPath, sizeof destinationPath, job.jobInstallFolder(), entry))
         return stopFailed();
     job.ensureSubdirectory(entry);

@@ -4,6 +4,7 @@
 
 #include "app/CopyJob.h"
 #include "app/SystemCallSeam.h"
+#include "state/InstallManifest.h"
 #include "state/PathText.h"
 
 class CopyWorker {
@@ -20,14 +21,15 @@ private:
     enum class Step { Next, Stop };
 
     bool waitForDisc(int discIndex);
-    Step copyEntry(const char* entry);
+    Step copyEntry(int discIndex, const char* entry);
     Step stopFailed(); // reports Failed
     HANDLE openSource();
     void copyFile(HANDLE source, HANDLE destination, const char* entry);
 
     CopyJob& job;
     SystemCallSeam& calls;
-    char markerPath[PathText::Size];
+    // Where each disc was last found: the source drive until it turns up in another drive.
+    char discRoots[InstallManifest::DiscCount][PathText::Size];
     char sourcePath[PathText::Size];
     char destinationPath[PathText::Size];
     BYTE buffer[ChunkSize];

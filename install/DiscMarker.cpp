@@ -1,8 +1,26 @@
 // The disc test: the marker is opened without access and closed at once.
 #include "install/DiscMarker.h"
 
+#include <windows.h>
+
 #include "app/SystemCallSeam.h"
 #include "state/InstallManifest.h"
+
+namespace {
+
+bool holdsDisc(const char* root, int discIndex)
+{
+    char marker[PathText::Size];
+    return DiscMarker::compose(root, discIndex, marker) && DiscMarker::isPresent(marker);
+}
+
+// letter in upper case; the root's letter in either.
+bool isDriveOf(char letter, const char* root)
+{
+    return PathText::isDriveAbsolute(root) && (root[0] & ~0x20) == letter;
+}
+
+} // namespace
 
 bool DiscMarker::compose(const char* sourceRoot, int discIndex, char (&path)[PathText::Size])
 {
@@ -17,4 +35,18 @@ bool DiscMarker::isPresent(const char* markerPath)
         return false;
     CloseHandle(marker);
     return true;
+}
+
+// Disc images mounted side by side, or a second drive. An empty drive fails its test
+// quietly: the program runs with critical-error boxes off.
+bool DiscMarker::locate(int discIndex, char (&root)[PathText::Size])
+{
+    if (holdsDisc(root, discIndex))
+        return true;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        char drive[] = {letter, ':', '\\', '\0'};
+        if (!isDriveOf(letter, root) && GetDriveTypeA(drive) == DRIVE_CDROM && holdsDisc(drive, discIndex))
+            return PathText::copy(root, sizeof root, drive);
+    }
+    return false;
 }

@@ -1,4 +1,5 @@
-// DiscMarker: whether a game disc is in the drive, told by its marker file.
+// DiscMarker: whether a game disc is in a drive, told by its marker file, and which
+// CD-ROM drive holds it.
 #pragma once
 #include "state/PathText.h"
 
@@ -10,4 +11,8 @@ public:
     // Whether the marker opens, that is, the disc is in the drive. The open goes through
     // the seam, where the tests watch every disc test.
     static bool isPresent(const char* markerPath);
+    // Whether a drive holds the disc: first the one where it was last found (root), then
+    // every other CD-ROM drive, A: to Z:; no other kind of drive is touched. root becomes
+    // the drive that holds the disc; false, and root as it was, when none does.
+    static bool locate(int discIndex, char (&root)[PathText::Size]);
 };

@@ -200,6 +200,32 @@ TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
     expectFaithfulCopies(filesOf({1, 2}));
 }
 
+TEST_F(Copy, ADiscIsTakenFromWhicheverCdromDriveHoldsItAndAskedForOnlyWhenNoneDoes)
+{
+    // Disc 2 is mounted beside disc 1 from the start, in the second CD-ROM drive O:. Disc 3
+    // lies in the removable drive R:, which is never looked at: it is asked for once, and
+    // the player mounts it in O:. A disc is looked for first where it was last found.
+    makeDiscs();
+    discs->insert(1);
+    discs->insert(2, TestFiles::SecondCdromRoot);
+    discs->insert(3, TestFiles::RemovableRoot);
+    SeamStandIns::watch(state.job());
+    Failures failures;
+    EXPECT_EQ(runCopy(1, [&](Automation& a) {
+        a.waitFor(Expected::discPrompt(3));
+        a.check(installedFiles() == filesOf({1, 2}), "discs 1 and 2 were not copied before the prompt");
+        Player::insertWhenAsked(a, *discs, 3, TestFiles::SecondCdromRoot);
+    }, failures), DialogBase::Completed);
+    EXPECT_EQ(failures, Failures{});
+    expectFaithfulCopies(filesOf({1, 2, 3}));
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{
+        {"Q:\\DISK1", 10}, {"Q:\\DISK2", 1}, {"O:\\DISK2", 4}, {"Q:\\DISK3", 2}, {"O:\\DISK3", 3}}));
+    DWORD type;
+    std::string drive;
+    ASSERT_TRUE(TestRegistry::read("CDDrive", type, drive));
+    EXPECT_EQ(drive, std::string("Q:\\", 4));
+}
+
 TEST_F(Copy, CancelInTheDiscPromptFailsAndKeepsWhatWasCopied)
 {
     makeDiscs();
@@ -387,13 +413,13 @@ TEST_F(Copy, EachMarkerIsTestedBeforeEveryFileAndTheBarsMoveByTheBytesRead)
     TestRegistry::denyWrites();
     Failures failures;
     EXPECT_EQ(runCopy(0, [](Automation& a) { a.answer(Expected::RegistryFailed); }, failures), DialogBase::Cancelled);
-    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}}));
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"Q:\\DISK1", 10}, {"Q:\\DISK2", 4}}));
 
     TestRegistry::clear();
     SeamStandIns::watched().clear();
     EXPECT_EQ(runCopy(1, [](Automation&) {}, failures), DialogBase::Completed);
     EXPECT_EQ(failures, Failures{});
-    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"DISK1", 10}, {"DISK2", 4}, {"DISK3", 2}}));
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"Q:\\DISK1", 10}, {"Q:\\DISK2", 4}, {"Q:\\DISK3", 2}}));
     expectFirstSteps({
         "DISK1 file 0/1 total 0",
         "DISK1 file 0/0 total 0",

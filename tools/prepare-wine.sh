@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix of a build folder: code page 932, the dialog font mapped to a
 # Japanese font, and simulated drives that the tests and the demo fill themselves:
-#   Q: CD-ROM, R: removable, N: network, D: hard disk (folders under BUILD/drives),
+#   Q: CD-ROM, O: a second CD-ROM drive, R: removable, N: network, D: hard disk (folders
+#   under BUILD/drives),
 #   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may, and
 #   F: a hard disk with room for a standard installation only (a 1 GiB tmpfs there).
 # With --display the prefix uses the X display; otherwise the null graphics driver.
@@ -26,8 +27,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 drives=$drives_dir
-mkdir -p "$drives"/{cdrom,removable,network,hd,small,medium}
+mkdir -p "$drives"/{cdrom,cdrom2,removable,network,hd,small,medium}
 ln -sfn "$drives/cdrom" "$WINEPREFIX/dosdevices/q:"
+ln -sfn "$drives/cdrom2" "$WINEPREFIX/dosdevices/o:"
 ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"
 ln -sfn "$drives/network" "$WINEPREFIX/dosdevices/n:"
 ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
@@ -50,6 +52,7 @@ $graphics
 
 [HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]
 "q:"="cdrom"
+"o:"="cdrom"
 "r:"="floppy"
 "n:"="network"
 "d:"="hd"
@@ -70,7 +73,7 @@ REG
 wine64_run regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
 wineserver -w
 
-# The tests' second prefix: the same machine without a CD-ROM drive (Q: a hard disk).
+# The tests' second prefix: the same machine without a CD-ROM drive (Q: and O: hard disks).
 if [ -z "${VELNORA_WINE:-}" ]; then
   wineserver -k 2>/dev/null || true
   wineserver -w
@@ -84,6 +87,6 @@ if [ -z "${VELNORA_WINE:-}" ]; then
   for dlls in system32 syswow64; do
     [ ! -d "$WINEPREFIX/drive_c/windows/$dlls" ] || cp -al "$WINEPREFIX/drive_c/windows/$dlls" "$nocd/drive_c/windows/"
   done
-  sed -i 's/^"q:"="cdrom"/"q:"="hd"/' "$nocd/system.reg"
+  sed -i 's/^"\([qo]\):"="cdrom"/"\1:"="hd"/' "$nocd/system.reg"
 fi
 echo "== Wine prefix ready: $WINEPREFIX"

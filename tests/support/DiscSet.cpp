@@ -1,7 +1,5 @@
-// Three game discs for the tests, inserted into the CD-ROM drive Q: by moving files.
+// Three game discs for the tests, inserted into the simulated drives by moving files.
 #include "tests/support/DiscSet.h"
-
-#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -42,7 +40,8 @@ void setOldTimes(const std::string& path)
 DiscSet::DiscSet(const std::string& folder, const std::map<std::string, DWORD>& sizes)
     : folder(folder), sizes(sizes)
 {
-    insert(0);
+    takeOut(TestFiles::CdromRoot);
+    takeOut(TestFiles::SecondCdromRoot);
     for (int disc = 1; disc <= 3; ++disc) {
         std::string root = discFolder(disc);
         TestFiles::removeTree(root);
@@ -58,12 +57,14 @@ DiscSet::DiscSet(const std::string& folder, const std::map<std::string, DWORD>& 
 
 DiscSet::DiscSet(const std::string& folder, LaidOut) : folder(folder)
 {
-    insert(0);
+    takeOut(TestFiles::CdromRoot);
+    takeOut(TestFiles::SecondCdromRoot);
 }
 
 DiscSet::~DiscSet()
 {
-    insert(0);
+    for (const auto& drive : held)
+        takeOut(drive.first);
 }
 
 const std::vector<std::string>& DiscSet::files(int disc)
@@ -93,40 +94,53 @@ std::string DiscSet::discFolder(int disc) const
 std::string DiscSet::sourceOf(const std::string& name) const
 {
     for (int disc = 1; disc <= 3; ++disc)
-        for (const std::string& file : files(disc))
-            if (file == name)
-                return (disc == current || current == Every ? std::string(TestFiles::CdromRoot) : discFolder(disc) + "\\") + name;
+        for (const std::string& file : files(disc)) {
+            if (file != name)
+                continue;
+            for (const auto& drive : held)
+                if (drive.second == disc || drive.second == Every)
+                    return drive.first + name;
+            return discFolder(disc) + "\\" + name;
+        }
     return std::string();
 }
 
-void DiscSet::insert(int disc)
+void DiscSet::insert(int disc, const std::string& drive)
 {
-    if (current == Every) {
-        for (int each = 1; each <= 3; ++each) {
-            std::vector<std::string> names = files(each);
-            names.push_back("DISK" + std::to_string(each));
-            for (const std::string& name : names)
-                MoveFileA((TestFiles::CdromRoot + name).c_str(), (discFolder(each) + "\\" + name).c_str());
-        }
-        TestFiles::emptyFolder(TestFiles::CdromRoot);
-    } else if (current != 0) {
-        moveAll(TestFiles::CdromRoot, discFolder(current));
-    } else {
-        TestFiles::emptyFolder(TestFiles::CdromRoot);
-    }
-    current = 0;
+    takeOut(drive);
+    for (const auto& other : held)
+        if (disc != 0 && other.second == disc)
+            takeOut(other.first);
     if (disc != 0) {
-        moveAll(discFolder(disc), TestFiles::CdromRoot);
-        current = disc;
+        moveAll(discFolder(disc), drive);
+        held[drive] = disc;
     }
 }
 
 void DiscSet::insertEvery()
 {
-    insert(0);
+    takeOut(TestFiles::CdromRoot);
     for (int disc = 1; disc <= 3; ++disc)
         moveAll(discFolder(disc), TestFiles::CdromRoot);
-    current = Every;
+    held[TestFiles::CdromRoot] = Every;
+}
+
+// Whatever else lies in the drive goes too.
+void DiscSet::takeOut(const std::string& drive)
+{
+    int disc = held[drive];
+    if (disc == Every) {
+        for (int each = 1; each <= 3; ++each) {
+            std::vector<std::string> names = files(each);
+            names.push_back("DISK" + std::to_string(each));
+            for (const std::string& name : names)
+                MoveFileA((drive + name).c_str(), (discFolder(each) + "\\" + name).c_str());
+        }
+    } else if (disc != 0) {
+        moveAll(drive, discFolder(disc));
+    }
+    TestFiles::emptyFolder(drive);
+    held[drive] = 0;
 }
 
 void DiscSet::moveAll(const std::string& from, const std::string& to)

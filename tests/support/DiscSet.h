@@ -1,11 +1,14 @@
 // Three game discs for the tests: each disc's files wait in a folder on the hard disk
-// D: and are moved into the CD-ROM drive Q: when the disc is "inserted".
+// D: and are moved into a drive (the CD-ROM drive Q: unless named) when the disc is
+// "inserted".
 #pragma once
 #include <windows.h>
 
 #include <map>
 #include <string>
 #include <vector>
+
+#include "tests/support/TestFiles.h"
 
 class DiscSet {
 public:
@@ -17,11 +20,11 @@ public:
     DiscSet(const std::string& folder, LaidOut);
     ~DiscSet();
 
-    // Puts disc 1, 2 or 3 into Q:, or empties the drive with 0.
-    void insert(int disc);
+    // Puts disc 1, 2 or 3 into the drive, taking it out of any other drive first, or
+    // empties the drive with 0.
+    void insert(int disc, const std::string& drive = TestFiles::CdromRoot);
     // Puts every disc's marker and files into Q: at once: a run without disc changes.
     void insertEvery();
-    int inserted() const { return current; }
     std::string discFolder(int disc) const;
     // Where a disc's file lies now (on the drive or in its folder).
     std::string sourceOf(const std::string& name) const;
@@ -29,10 +32,11 @@ public:
     DWORD sizeOf(const std::string& name) const;
 
 private:
+    void takeOut(const std::string& drive);
     void moveAll(const std::string& from, const std::string& to);
     static const int Every = 4;
 
     std::string folder;
     std::map<std::string, DWORD> sizes;
-    int current = 0;
+    std::map<std::string, int> held; // by drive: the disc in it, Every, or 0
 };

@@ -87,11 +87,11 @@ void startUninstall(Automation& a, HWND menu, int deleteSaves)
     a.answer(Expected::DeleteSaves, deleteSaves);
 }
 
-void insertWhenAsked(Automation& a, DiscSet& discs, int disc)
+void insertWhenAsked(Automation& a, DiscSet& discs, int disc, const char* drive)
 {
     if (a.waitForMessageBox(Expected::discPrompt(disc).caption.c_str()) == nullptr)
         return;
-    discs.insert(disc);
+    discs.insert(disc, drive);
     a.answer(Expected::discPrompt(disc));
 }
 

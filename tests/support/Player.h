@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "tests/support/Automation.h"
+#include "tests/support/TestFiles.h"
 
 class DiscSet;
 
@@ -19,8 +20,9 @@ enum class PictureSize { AsDrawn, Smaller, FillingItsRoom };
 void expectPictureClear(Automation& a, HWND menu, PictureSize expected);
 // From the menu into the uninstall: its confirmation, then the saved-games question.
 void startUninstall(Automation& a, HWND menu, int deleteSaves);
-// Answers the copy's request for the disc as a player does: puts it in, then OK.
-void insertWhenAsked(Automation& a, DiscSet& discs, int disc);
+// Answers the copy's request for the disc as a player does: puts it in (into Q: unless
+// another drive is named), then OK.
+void insertWhenAsked(Automation& a, DiscSet& discs, int disc, const char* drive = TestFiles::CdromRoot);
 // A standard installation from disc 1 to its end: disc 2 when asked, disc 1 back once
 // disc 2 is done, then the success message.
 void completeStandardCopy(Automation& a, DiscSet& discs);

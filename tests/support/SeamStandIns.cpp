@@ -20,6 +20,7 @@ std::string refusedSource;
 int refusalsLeft;
 CopyJob* watchedJob;
 std::vector<std::string> steps;
+std::vector<std::string> markersTested;
 std::map<HANDLE, std::string> sources;
 
 BOOL WINAPI failingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
@@ -91,8 +92,10 @@ HANDLE WINAPI watchingCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECUR
 {
     HANDLE file = CreateFileA(path, access, share, security, disposition, flags, model);
     std::string name = std::strrchr(path, '\\') + 1;
-    if (access == 0)
+    if (access == 0) {
         steps.push_back(name + bars());
+        markersTested.push_back(path);
+    }
     else if (access == GENERIC_READ)
         sources[file] = name;
     return file;
@@ -154,6 +157,7 @@ void watch(CopyJob& job)
 {
     watchedJob = &job;
     steps.clear();
+    markersTested.clear();
     sources.clear();
     SystemCallSeam::active().createFile = watchingCreateFile;
     SystemCallSeam::active().readFile = watchingRead;
@@ -167,9 +171,9 @@ std::vector<std::string>& watched()
 std::map<std::string, int> markerTests()
 {
     std::map<std::string, int> count;
-    for (const std::string& step : steps)
-        if (step.compare(0, 4, "DISK") == 0)
-            ++count[step.substr(0, 5)];
+    for (const std::string& marker : markersTested)
+        ++count[marker];
+    markersTested.clear();
     return count;
 }
 

@@ -31,6 +31,6 @@ void refuseThreads();
 // "read TORLE.EXE file 0/65537 total 65536 got 65536".
 void watch(CopyJob& job);
 std::vector<std::string>& watched();
-// How often each disc's marker was tested, by "DISK1" and so on.
+// How often each marker was tested since the last call, by its path ("Q:\\DISK1").
 std::map<std::string, int> markerTests();
 } // namespace SeamStandIns

@@ -6,9 +6,9 @@
 #include <string>
 
 namespace TestFiles {
-// The CD-ROM drive, a removable drive, a network drive and a hard disk.
-constexpr const char *CdromRoot = "Q:\\", *RemovableRoot = "R:\\", *NetworkRoot = "N:\\",
-                     *HardDiskRoot = "D:\\";
+// The CD-ROM drive, a second CD-ROM drive, a removable drive, a network drive and a hard disk.
+constexpr const char *CdromRoot = "Q:\\", *SecondCdromRoot = "O:\\", *RemovableRoot = "R:\\",
+                     *NetworkRoot = "N:\\", *HardDiskRoot = "D:\\";
 
 std::string exeFolder(); // the folder of the running test program, with a backslash
 bool write(const std::string& path, const std::string& bytes);

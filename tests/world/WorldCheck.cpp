@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     std::string checks[] = {
         expectJapaneseCodePage(),
         noCdrom ? expectDrive('Q', DRIVE_FIXED) : expectDrive('Q', DRIVE_CDROM),
-        noCdrom ? expectNoCdrom() : "",
+        noCdrom ? expectNoCdrom() : expectDrive('O', DRIVE_CDROM),
         expectDrive('R', DRIVE_REMOVABLE),
         expectDrive('N', DRIVE_REMOTE),
         expectDrive('D', DRIVE_FIXED),
