@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the launcher as a user meets it: installs what is missing, builds, lays out the
-# three discs, puts disc 1 into the simulated CD-ROM drive Q: and starts Q:\setup.exe.
+# three discs, puts disc 1 into the simulated CD-ROM drive Q: (a second one, O:, is
+# empty) and starts Q:\setup.exe.
 # With a display (DISPLAY set) the program opens there and this command waits until
 # the launcher and everything that it started (the game, the DirectX setup) have
 # closed; discs are changed with tools/swap-disc.sh N from a second terminal. Without a
@@ -70,8 +71,8 @@ if [ "$fresh" = 1 ]; then
 fi
 started=yes
 tools/prepare-wine.sh "$build" --display
-rm -rf "$drives/cdrom" "$drives/hd/discs"
-mkdir -p "$drives/cdrom" "$drives/hd/discs"
+rm -rf "$drives/cdrom" "$drives/cdrom2" "$drives/hd/discs"
+mkdir -p "$drives/cdrom" "$drives/cdrom2" "$drives/hd/discs"
 tools/stop-wine.sh "$build"
 tools/make-discs.sh "$build" "$drives/hd/discs"
 
@@ -80,7 +81,8 @@ if [ -n "${DISPLAY:-}" ]; then
   tools/swap-disc.sh 1 "$build"
   echo "== the $flavour build: starting Q:\\setup.exe from disc 1 on the display $DISPLAY"
   echo "   when it asks for another disc, in a second terminal: tools/swap-disc.sh N"
-  echo "   (N = 1, 2 or 3; 0 empties the drive). Quit: ｷｬﾝｾﾙ (Cancel) in the launcher, or Ctrl-C here."
+  echo "   (N = 1, 2 or 3; 0 empties the drive), or tools/swap-disc.sh --second N for the second"
+  echo "   CD-ROM drive O:. Quit: ｷｬﾝｾﾙ (Cancel) in the launcher, or Ctrl-C here."
   # In the background, so that Ctrl-C reaches the trap at once.
   wine_run start /d 'Q:\' /wait 'Q:\setup.exe' </dev/null &
   wait $!

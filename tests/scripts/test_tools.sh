@@ -27,6 +27,7 @@ check() { # what, condition...
 
 for wrong in "tools/run.sh --bogus" "tools/test.sh --bogus" "tools/test.sh -R" "tools/swap-disc.sh" \
              "tools/swap-disc.sh 5" "tools/swap-disc.sh x" "tools/swap-disc.sh 2 no-such-build" \
+             "tools/swap-disc.sh --second" "tools/swap-disc.sh 2 --second" \
              "tools/bench-copy.sh x" "tools/make-discs.sh" "tools/prepare-wine.sh" \
              "tools/start-wine.sh" "tools/stop-wine.sh" "tools/host-flavour.sh x" \
              "tools/install-deps.sh x" "tools/check-imports.sh" "tools/check-header.sh" \
@@ -42,11 +43,11 @@ build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT
 expect "swap-disc.sh before any run.sh" 1 tools/swap-disc.sh 1 "$build"
 check "it says to run tools/run.sh first" grep -q 'run tools/run.sh first' <<<"$said"
-mkdir -p "$build/demo-drives/cdrom" "$build/demo-drives/hd/discs"/disc{1,2,3}
+mkdir -p "$build/demo-drives"/{cdrom,cdrom2} "$build/demo-drives/hd/discs"/disc{1,2,3}
 for n in 1 2 3; do : >"$build/demo-drives/hd/discs/disc$n/DISK$n"; done
 : >"$build/demo-drives/hd/discs/disc1/TORLE.EXE"
 : >"$build/demo-drives/hd/discs/disc2/SP_.ARC"
-in_drive() { (cd "$build/demo-drives/cdrom" && ls | tr '\n' ' '); }
+in_drive() { (cd "$build/demo-drives/cdrom${1:-}" && ls | tr '\n' ' '); }
 expect "swap-disc.sh 1" 0 tools/swap-disc.sh 1 "$build"
 check "disc 1 is in" test "$(in_drive)" = "DISK1 TORLE.EXE "
 expect "swap-disc.sh 5 with disc 1 in" 2 tools/swap-disc.sh 5 "$build"
@@ -54,8 +55,13 @@ check "disc 1 is still in" test "$(in_drive)" = "DISK1 TORLE.EXE "
 expect "swap-disc.sh 2" 0 tools/swap-disc.sh 2 "$build"
 check "disc 2 is in" test "$(in_drive)" = "DISK2 SP_.ARC "
 check "disc 1 is back in its folder" test -e "$build/demo-drives/hd/discs/disc1/TORLE.EXE"
+expect "swap-disc.sh --second 1" 0 tools/swap-disc.sh --second 1 "$build"
+check "disc 1 is in the second drive, disc 2 still in the first" test "$(in_drive 2)/$(in_drive)" = "DISK1 TORLE.EXE /DISK2 SP_.ARC "
+expect "swap-disc.sh --second 2" 0 tools/swap-disc.sh --second 2 "$build"
+check "disc 2 has moved to the second drive" test "$(in_drive 2)/$(in_drive)" = "DISK2 SP_.ARC /"
+expect "swap-disc.sh --second 0" 0 tools/swap-disc.sh --second 0 "$build"
 expect "swap-disc.sh 0" 0 tools/swap-disc.sh 0 "$build"
-check "the drive is empty" test -z "$(in_drive)"
+check "both drives are empty" test -z "$(in_drive)$(in_drive 2)"
 
 # The checks of the shipped program can fail: against a list that lacks one of its imports,
 # and on copies whose header is wrong in one field.
