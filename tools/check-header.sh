@@ -21,11 +21,12 @@ fi
 # Address randomisation and data-execution prevention on the Windows that have them (older
 # ones ignore the flags), with the relocations that randomisation needs.
 dll=$(field DllCharacteristics)
-relocations=$(awk '$1 == "Entry" && $2 == 5 { print $4; exit }' <<<"$header")
-if [ -z "$dll" ] || (( (0x$dll & 0x0140) != 0x0140 )) || [ "${relocations:-00000000}" = 00000000 ]; then
-  echo "$exe: DllCharacteristics ${dll:-unreadable} lacks DYNAMIC_BASE (0x40) or NX_COMPAT (0x100), or it has no relocations"
+if [ -z "$dll" ] || (( (0x$dll & 0x0140) != 0x0140 )); then
+  echo "$exe: DllCharacteristics ${dll:-unreadable} lacks DYNAMIC_BASE (0x40) or NX_COMPAT (0x100)"
   exit 1
 fi
+relocations=$(awk '$1 == "Entry" && $2 == 5 { print $4; exit }' <<<"$header")
+[ "${relocations:-00000000}" != 00000000 ] || { echo "$exe: no relocations, which address randomisation needs"; exit 1; }
 versions="$(field MajorOSystemVersion).$(field MinorOSystemVersion) $(field MajorSubsystemVersion).$(field MinorSubsystemVersion)"
 [ "$versions" = "4.0 4.0" ] || { echo "$exe: operating system and subsystem versions $versions, expected 4.0 4.0"; exit 1; }
 pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
