@@ -32,6 +32,9 @@ void* (*volatile moveBytes)(void*, const void*, std::size_t) = std::memmove;
 void* (*volatile setBytes)(void*, int, std::size_t) = std::memset;
 int (*volatile compareBytes)(const void*, const void*, std::size_t) = std::memcmp;
 std::size_t (*volatile lengthOf)(const char*) = std::strlen;
+int (*volatile compareText)(const char*, const char*) = std::strcmp;
+char* (*volatile findChar)(const char*, int) = std::strchr;
+void* (*volatile findByte)(const void*, int, std::size_t) = std::memchr;
 
 struct StaticObject { // constructed at run time: the compiler cannot know what lengthOf gives
     StaticObject() { constructed = static_cast<int>(lengthOf("static")); }
@@ -55,6 +58,15 @@ void checkMemoryFunctions()
     check(compareBytes("\x81", "\x7F", 1) > 0, "memcmp compares bytes as unsigned");
     check(compareBytes("abX", "abY", 2) == 0, "memcmp stops at its count");
     check(lengthOf("") == 0 && lengthOf("ｲﾝｽﾄｰﾙ") == 6 && lengthOf("インストール") == 12, "strlen");
+    check(compareText("abc", "abd") < 0 && compareText("abd", "abc") > 0 && compareText("ab", "abc") < 0 &&
+              compareText("abc", "abc") == 0, "strcmp's order");
+    check(compareText("\x81", "\x7F") > 0, "strcmp compares bytes as unsigned");
+    const char* path = "C:\\表\\X"; // 表 is 0x95 0x5C: a trail byte that reads as a backslash
+    check(findChar(path, '\\') == path + 2 && findChar(path, '\x95') == path + 3 && findChar(path, 'Y') == nullptr,
+          "strchr finds the first such byte, or none");
+    check(findChar(path, '\0') == path + 7, "strchr finds the terminating zero");
+    check(findByte(path, 0x95, 8) == path + 3 && findByte(path, -0x6B, 8) == path + 3, "memchr takes the byte as unsigned");
+    check(findByte(path, 'X', 6) == nullptr && findByte(path, '\0', 8) == path + 7, "memchr stops at its count");
 }
 
 std::size_t heapInUse()
