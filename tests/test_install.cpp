@@ -198,6 +198,31 @@ ULONGLONG mebibytesOf(const char* root)
 }
 } // namespace
 
+// A disc with a file held open cannot be ejected: every disc test, in the drive where the
+// disc was last found and in the others, lets go of its marker. The count itself sees each
+// handle opened in a row, up to values far beyond what these programs hold.
+TEST_F(Install, TheDiscTestLetsGoOfEveryMarkerAndTheCountSeesEveryHandle)
+{
+    discs->insert(2, TestFiles::SecondCdromRoot);
+    int before = Automation::handlesOf(GetCurrentProcess());
+    for (int test = 0; test < 50; ++test) {
+        char root[PathText::Size] = "Q:\\";
+        ASSERT_TRUE(DiscMarker::locate(1, root));
+        ASSERT_STREQ(root, TestFiles::SecondCdromRoot);
+        ASSERT_FALSE(DiscMarker::locate(0, root));
+    }
+    EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before);
+    std::vector<HANDLE> events;
+    for (int opened = 1; opened <= 6000; ++opened) {
+        events.push_back(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        if (opened <= 3 || opened == 6000) {
+            EXPECT_EQ(Automation::handlesOf(GetCurrentProcess()), before + opened);
+        }
+    }
+    for (HANDLE event : events)
+        CloseHandle(event);
+}
+
 TEST_F(Install, OnTheFirstWindows95TheFreeSpaceComesFromTheOlderCall)
 {
     const char* root = mebibytesOf("F:\\") != 0 && mebibytesOf("F:\\") <= 1024 ? "F:\\" : "E:\\";

@@ -349,13 +349,16 @@ int Automation::threadsOf(DWORD processId)
 // A value names an open handle of the process when it can be duplicated from there.
 int Automation::handlesOf(HANDLE process)
 {
+    // Handles take the lowest free values, so the search ends 4096 values past the last one
+    // found: beyond any gap that closed handles leave in these programs.
     int count = 0;
-    for (ULONG_PTR value = 4; value < 0x4000; value += 4) { // far beyond what these programs hold
+    for (ULONG_PTR value = 4, last = 4; value - last <= 4096 * 4; value += 4) {
         HANDLE copy = nullptr;
         if (DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0,
                             FALSE, DUPLICATE_SAME_ACCESS)) {
             CloseHandle(copy);
             ++count;
+            last = value;
         }
     }
     return count;
