@@ -1,6 +1,8 @@
 // Finding a dialog's bitmap, sizing it to the DPI and its room, and drawing the scaled copy.
 #include "app/DialogPicture.h"
 
+#include "app/SystemCallSeam.h"
+
 DialogPicture::DialogPicture() : control(nullptr), original(nullptr), scaled(nullptr) {}
 
 DialogPicture::~DialogPicture()
@@ -41,10 +43,28 @@ SIZE DialogPicture::scaledSize(SIZE bitmap, int dpi, SIZE room)
         return size;
     if (room.cx <= 0 || room.cy <= 0)
         return SIZE{0, 0};
-    // Whichever side is the tighter fixes the scale.
-    if (static_cast<long long>(room.cx) * size.cy <= static_cast<long long>(room.cy) * size.cx)
-        return SIZE{room.cx, static_cast<LONG>(static_cast<long long>(size.cy) * room.cx / size.cx)};
-    return SIZE{static_cast<LONG>(static_cast<long long>(size.cx) * room.cy / size.cy), room.cy};
+    // Whichever side is the tighter fixes the scale; the other follows the bitmap's own
+    // proportions, not those of its size at the DPI, which are rounded.
+    if (static_cast<long long>(room.cx) * bitmap.cy <= static_cast<long long>(room.cy) * bitmap.cx)
+        return SIZE{room.cx, static_cast<LONG>(static_cast<long long>(bitmap.cy) * room.cx / bitmap.cx)};
+    return SIZE{static_cast<LONG>(static_cast<long long>(bitmap.cx) * room.cy / bitmap.cy), room.cy};
+}
+
+// Window rectangles are on the screen; the client area's own origin there follows from
+// the frame, which is as wide on the left, the right and the bottom.
+RECT DialogPicture::clientOnScreen(HWND dialog)
+{
+    RECT frame, client;
+    GetWindowRect(dialog, &frame);
+    GetClientRect(dialog, &client);
+    LONG border = ((frame.right - frame.left) - client.right) / 2;
+    return RECT{frame.left + border, frame.bottom - border - client.bottom, frame.right - border,
+                frame.bottom - border};
+}
+
+SIZE DialogPicture::roomBeside(const RECT& picture, LONG besideLeft, LONG clientBottom, SIZE margin)
+{
+    return SIZE{besideLeft - picture.left - margin.cx, clientBottom - picture.top - margin.cy};
 }
 
 void DialogPicture::fitInto(HWND picture, SIZE room)
@@ -86,8 +106,9 @@ HBITMAP DialogPicture::drawScaled(HBITMAP from, SIZE fromSize, SIZE toSize) cons
     if (source != nullptr && target != nullptr && copy != nullptr) {
         HGDIOBJ sourceBefore = SelectObject(source, from);
         HGDIOBJ targetBefore = SelectObject(target, copy);
-        if (SetStretchBltMode(target, HALFTONE) == 0)
-            SetStretchBltMode(target, COLORONCOLOR);
+        auto setMode = SystemCallSeam::active().setStretchBltMode;
+        if (setMode(target, HALFTONE) == 0)
+            setMode(target, COLORONCOLOR);
         drawn = StretchBlt(target, 0, 0, toSize.cx, toSize.cy, source, 0, 0, fromSize.cx, fromSize.cy,
                            SRCCOPY) != FALSE;
         SelectObject(target, targetBefore);

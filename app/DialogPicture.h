@@ -16,6 +16,12 @@ public:
     // own proportions where it would not fit its room.
     static SIZE scaledSize(SIZE bitmap, int dpi, SIZE room);
 
+    // Where the dialog's client area lies on the screen.
+    static RECT clientOnScreen(HWND dialog);
+    // A picture's room (screen pixels): from its top-left corner to the left edge of the
+    // control beside it and down to the client area's bottom, each less a margin.
+    static SIZE roomBeside(const RECT& picture, LONG besideLeft, LONG clientBottom, SIZE margin);
+
     // Shows the control's bitmap at its scaled size, as a scaled copy: Windows before XP
     // would cut a bitmap that is larger than its control. At 96 DPI with room enough the
     // control keeps the bitmap as it is.

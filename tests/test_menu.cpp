@@ -1,6 +1,8 @@
 // The main menu, run for real and driven from a second thread.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/SystemCallSeam.h"
 #include "app/DialogPicture.h"
 #include "menu/SetupMenuDialog.h"
@@ -405,20 +407,21 @@ TEST(MenuPictureSize, FollowsTheDpiInItsOwnProportionsAndShrinksWhereItDoesNotFi
     EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 96, {0, 350})), "0 x 0");
     EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 120, {315, 428})), "301 x 400");
     EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {385, 535})), "362 x 480");
-    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {300, 535})), "300 x 397");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {300, 535})), "300 x 398");
+    EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {349, 484})), "349 x 463"); // not 462: 362 x 480 is rounded
 }
 
-// At 100, 125 and 150 %: the picture grows with the dialog, and the menu fits a screen of
-// that scale (1024 x 768, 1366 x 768, 1920 x 1080), where every other dialog, smaller on
-// both sides, fits too.
+// At 100, 125, 150 and 200 %: the picture grows with the dialog, and the menu fits a screen
+// of that scale (1024 x 768, 1366 x 768, 1920 x 1080, a 4K laptop's 3840 x 2160), where every
+// other dialog, smaller on both sides, fits too.
 class MenuAtDpi : public Menu, public testing::WithParamInterface<int> {};
 
 TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsClearOfTheButtons)
 {
     if (!DpiProcess::runsAt(GetParam()))
         return;
-    const SIZE screens[] = {{1024, 768}, {1366, 768}, {1920, 1080}};
-    SIZE screen = screens[GetParam() == 96 ? 0 : GetParam() == 120 ? 1 : 2];
+    const std::map<int, SIZE> screens = {{96, {1024, 768}}, {120, {1366, 768}}, {144, {1920, 1080}}, {192, {3840, 2160}}};
+    SIZE screen = screens.at(GetParam());
     Failures failures;
     runMenu([&](Automation& a) {
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
@@ -435,7 +438,7 @@ TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsClearOfTheButtons)
     EXPECT_EQ(failures, Failures{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, MenuAtDpi, testing::Values(96, 120, 144));
+INSTANTIATE_TEST_SUITE_P(Dpi, MenuAtDpi, testing::Values(96, 120, 144, 192));
 
 TEST(DirectXPaths, ComposeWithinTheBufferOrNotAtAll)
 {

@@ -241,35 +241,68 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
     }
 }
 
-// At 150 %: the wait picture grows with the dialog, within its rectangle of the template.
-TEST_F(Uninstall, TheWaitPictureFollowsItsRectangleAt144Dpi)
+// The wait picture keeps its own size where it fits, as at 96 DPI whatever the dialog font
+// (here none is mapped), and grows with the DPI (150 %), beside its note with its margin
+// kept. So each time the dialog opens: twice in one process, as after an uninstall that left
+// a file, the second time as on Windows 95, 98 and ME, which refuse the smooth drawing mode.
+struct PictureSetting {
+    int dpi;
+    bool dialogFontMapped;
+};
+class UninstallPicture : public Uninstall, public testing::WithParamInterface<PictureSetting> {};
+
+TEST_P(UninstallPicture, KeepsItsSizeWhereItFitsAndGrowsWithTheDpiEachTime)
 {
-    if (!DpiProcess::runsAt(144))
+    if (!DpiProcess::runsAt(GetParam().dpi, GetParam().dialogFontMapped))
         return;
-    install(1);
-    HeldWorker::hold();
-    Failures failures;
-    EXPECT_EQ(runUninstall([](Automation& a) {
-        a.answer(Expected::DeleteSaves, IDNO);
-        HWND shown = a.waitForDialog(Expected::UninstallDialog.c_str());
-        RECT rectangle = {4, 8, 24, 28}, picture; // as in the template, in dialog units
-        MapDialogRect(shown, &rectangle);
-        HWND control = DialogPicture::find(shown);
-        GetWindowRect(control, &picture);
-        MapWindowPoints(nullptr, shown, reinterpret_cast<POINT*>(&picture), 2);
-        BITMAP bitmap = {};
-        GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof bitmap, &bitmap);
-        LONG side = picture.right - picture.left;
-        a.check(side == picture.bottom - picture.top && bitmap.bmWidth == side && bitmap.bmHeight == side,
-                "the picture is not square, or not the size of its bitmap");
-        a.check(picture.left == rectangle.left && picture.top == rectangle.top && picture.right <= rectangle.right &&
-                    picture.bottom <= rectangle.bottom && side * 10 >= std::min(rectangle.right - rectangle.left,
-                                                                               rectangle.bottom - rectangle.top) * 9,
-                "the picture (" + std::to_string(side) + " square) does not fill its rectangle");
-        HeldWorker::release();
-        a.waitGone(shown);
-    }, failures), DialogBase::Completed);
-    EXPECT_EQ(failures, Failures{});
+    const LONG side = MulDiv(32, GetParam().dpi, 96);
+    for (int run = 0; run < 2; ++run) {
+        install(1);
+        if (run == 1)
+            SeamStandIns::refuseHalftone();
+        HeldWorker::hold();
+        Failures failures;
+        EXPECT_EQ(runUninstall([&](Automation& a) {
+            a.answer(Expected::DeleteSaves, IDNO);
+            HWND shown = a.waitForDialog(Expected::UninstallDialog.c_str());
+            HWND control = DialogPicture::find(shown);
+            RECT picture, note, client = DialogPicture::clientOnScreen(shown);
+            GetWindowRect(control, &picture);
+            GetWindowRect(GetWindow(shown, GW_CHILD), &note); // the note comes first
+            BITMAP bitmap = {};
+            GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof bitmap, &bitmap);
+            std::string size = std::to_string(bitmap.bmWidth) + " x " + std::to_string(bitmap.bmHeight);
+            a.check(picture.right - picture.left == side && picture.bottom - picture.top == side &&
+                        bitmap.bmWidth == side && bitmap.bmHeight == side,
+                    "run " + std::to_string(run) + ": the picture shows " + size + ", not " + std::to_string(side) + " square");
+            LONG margin = picture.left - client.left;
+            a.check(picture.right + margin <= note.left && picture.bottom + margin <= client.bottom,
+                    "the picture is nearer the note or the bottom than its left margin");
+            HeldWorker::release();
+            a.waitGone(shown);
+        }, failures), DialogBase::Completed);
+        EXPECT_EQ(failures, Failures{});
+    }
+    // Drawn anew only where it grows: then with the nearest pixel's colour, where HALFTONE is refused.
+    EXPECT_EQ(SeamStandIns::stretchModes(), side == 32 ? std::vector<int>{} : std::vector<int>{COLORONCOLOR});
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, UninstallPicture, testing::Values(PictureSetting{96, false}, PictureSetting{144, true}));
+
+// The room of the wait picture as the dialog is laid out on a Japanese Windows at 96 DPI,
+// whose dialog font gives base units of 7 x 12: the 32 x 32 bitmap stays whole.
+TEST(UninstallPictureRoom, HoldsTheBitmapWholeWithTheUnitsOfATwelvePixelFont)
+{
+    auto px = [](int units, int base, int per) { return MulDiv(units, base, per); };
+    RECT client = {100, 200, 100 + px(166, 7, 4), 200 + px(35, 12, 8)};
+    RECT picture = {100 + px(4, 7, 4), 200 + px(8, 12, 8), 100 + px(24, 7, 4), 200 + px(28, 12, 8)};
+    RECT note = {100 + px(32, 7, 4), 200 + px(8, 12, 8), 100 + px(156, 7, 4), 200 + px(28, 12, 8)};
+    SIZE room = UninstallDialog::pictureRoom(client, picture, note);
+    EXPECT_EQ(room.cx, 42);
+    EXPECT_EQ(room.cy, 34);
+    SIZE shown = DialogPicture::scaledSize({32, 32}, 96, room);
+    EXPECT_EQ(shown.cx, 32);
+    EXPECT_EQ(shown.cy, 32);
 }
 
 TEST_F(Uninstall, AWorkerThatCannotStartEndsTheDialogWithAnError)

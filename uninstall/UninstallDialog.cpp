@@ -31,9 +31,7 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
 // The question comes while the dialog is still hidden; it shows once its loop runs.
 void UninstallDialog::onInitDialog()
 {
-    RECT room = {0, 0, 20, 20}; // the wait picture's rectangle in the template, dialog units
-    MapDialogRect(hwnd, &room);
-    picture.fitInto(DialogPicture::find(hwnd), SIZE{room.right, room.bottom});
+    fitPicture();
     deleteSaves = say(UninstallText::DeleteSaves, MB_YESNO) == IDYES ? 1 : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));
     DWORD threadId = 0; // Windows 98 and ME fail the start without somewhere to put it
@@ -42,6 +40,27 @@ void UninstallDialog::onInitDialog()
     centreOnScreen(hwnd);
     if (workerThread == nullptr)
         endWith(UninstallText::CannotStart); // no worker, so no report would ever come
+}
+
+SIZE UninstallDialog::pictureRoom(const RECT& client, const RECT& shown, const RECT& note)
+{
+    LONG margin = shown.left - client.left;
+    return DialogPicture::roomBeside(shown, note.left, client.bottom, SIZE{margin, margin});
+}
+
+// The note is the dialog's other control.
+void UninstallDialog::fitPicture()
+{
+    HWND shown = DialogPicture::find(hwnd);
+    HWND note = GetWindow(hwnd, GW_CHILD);
+    if (note == shown)
+        note = GetWindow(note, GW_HWNDNEXT);
+    if (shown == nullptr || note == nullptr)
+        return;
+    RECT pictureRect, noteRect;
+    GetWindowRect(shown, &pictureRect);
+    GetWindowRect(note, &noteRect);
+    picture.fitInto(shown, pictureRoom(DialogPicture::clientOnScreen(hwnd), pictureRect, noteRect));
 }
 
 // The notification is sent, so the dialog has taken the result when it returns.

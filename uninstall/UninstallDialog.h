@@ -20,8 +20,14 @@ public:
     bool savesToDelete() const { return deleteSaves == 1; }
     void reportOutcome(UninstallResult outcome, const LeftFile& fileLeft);
 
+    // The wait picture's room, from the rectangles of the client area, the picture and the
+    // note beside it, as on the screen: up to the note and down to the bottom, keeping the
+    // margin that the picture has to the left edge. Its bitmap stays whole at 96 DPI.
+    static SIZE pictureRoom(const RECT& client, const RECT& shown, const RECT& note);
+
 private:
     void onInitDialog();
+    void fitPicture();
     UninstallResult takeOutcome();
     void onWorkerDone();
     void onDestroy();

@@ -23,6 +23,32 @@ void setLogPixels(DWORD dpi)
     RegCloseKey(key);
 }
 
+const char* const Replacements = "Software\\Wine\\Fonts\\Replacements";
+const char* const DialogFont = "ＭＳ Ｐゴシック";
+
+// The font that the dialog font is mapped to, empty when it is not mapped; "" unmaps it.
+std::string fontMapping()
+{
+    char font[LF_FACESIZE] = {};
+    DWORD size = sizeof font;
+    if (RegGetValueA(HKEY_CURRENT_USER, Replacements, DialogFont, RRF_RT_REG_SZ, nullptr, font, &size) != ERROR_SUCCESS)
+        return "";
+    return font;
+}
+
+void mapFont(const std::string& font)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Replacements, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    if (font.empty())
+        RegDeleteValueA(key, DialogFont);
+    else
+        RegSetValueExA(key, DialogFont, 0, REG_SZ, reinterpret_cast<const BYTE*>(font.c_str()),
+                       static_cast<DWORD>(font.size() + 1));
+    RegCloseKey(key);
+}
+
 DWORD logPixels()
 {
     DWORD dpi = 0, size = sizeof dpi;
@@ -43,9 +69,10 @@ int current()
     return dpi;
 }
 
-bool runsAt(int dpi)
+bool runsAt(int dpi, bool dialogFontMapped)
 {
-    if (current() == dpi)
+    std::string mapping = fontMapping();
+    if (current() == dpi && (dialogFontMapped || mapping.empty()))
         return true;
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     char program[MAX_PATH];
@@ -54,6 +81,8 @@ bool runsAt(int dpi)
                               test->test_suite_name() + "." + test->name();
     DWORD before = logPixels();
     setLogPixels(static_cast<DWORD>(dpi));
+    if (!dialogFontMapped)
+        mapFont("");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -72,8 +101,10 @@ bool runsAt(int dpi)
         CloseHandle(child.hProcess);
     }
     setLogPixels(before);
+    mapFont(mapping);
     EXPECT_TRUE(started) << commandLine;
-    EXPECT_EQ(code, 0u) << "the run at " << dpi << " DPI failed (its output is above)";
+    EXPECT_EQ(code, 0u) << "the run at " << dpi << " DPI" << (dialogFontMapped ? "" : " without the dialog font")
+                        << " failed (its output is above)";
     return false;
 }
 

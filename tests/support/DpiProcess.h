@@ -1,12 +1,14 @@
-// A test at a DPI of its own. Wine reads the DPI (HKCU\Control Panel\Desktop, LogPixels) as
-// each process starts, so a test at another DPI runs again in a process of its own.
+// A test at a DPI of its own. Wine reads the DPI (HKCU\Control Panel\Desktop, LogPixels) and
+// the font replacements as each process starts, so a test at another DPI, or without the
+// dialog font mapped, runs again in a process of its own.
 #pragma once
 
 namespace DpiProcess {
 // The DPI that this process runs at.
 int current();
-// True when this process runs at dpi: the test goes on here. Otherwise sets that DPI, runs
-// this very test in a new process of the same program (its output joins this one's), puts
-// the DPI back, expects that run to pass, and returns false.
-bool runsAt(int dpi);
+// True when this process runs at dpi, with the dialog font mapped as the prefix maps it or,
+// for dialogFontMapped false, unmapped: the test goes on here. Otherwise sets that DPI and
+// mapping, runs this very test in a new process of the same program (its output joins this
+// one's), puts both back, expects that run to pass, and returns false.
+bool runsAt(int dpi, bool dialogFontMapped = true);
 } // namespace DpiProcess

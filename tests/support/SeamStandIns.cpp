@@ -22,6 +22,7 @@ CopyJob* watchedJob;
 std::vector<std::string> steps;
 std::vector<std::string> markersTested;
 std::map<HANDLE, std::string> sources;
+std::vector<int> modesTaken;
 
 BOOL WINAPI failingRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlapped)
 {
@@ -64,6 +65,16 @@ FARPROC WINAPI lookUpOnWindows95(HMODULE module, LPCSTR name)
         return nullptr;
     }
     return GetProcAddress(module, name);
+}
+
+int WINAPI setStretchBltModeAsWindows95(HDC dc, int mode)
+{
+    if (mode == HALFTONE)
+        return 0;
+    int before = SetStretchBltMode(dc, mode);
+    if (before != 0)
+        modesTaken.push_back(mode);
+    return before;
 }
 
 BOOL WINAPI failingSetFileTime(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*)
@@ -141,6 +152,17 @@ void lookUpAsWindows95()
 int lateLookUps()
 {
     return lookUpsOfLateFunctions;
+}
+
+void refuseHalftone()
+{
+    modesTaken.clear();
+    SystemCallSeam::active().setStretchBltMode = setStretchBltModeAsWindows95;
+}
+
+std::vector<int>& stretchModes()
+{
+    return modesTaken;
 }
 
 void refuseFileTimes()

@@ -22,6 +22,10 @@ void refuseSourceOpens(const char* name, int times);
 // and SetDllDirectoryA); lateLookUps counts the asks for them.
 void lookUpAsWindows95();
 int lateLookUps();
+// Windows 95, 98 and ME: the pictures' smooth drawing mode (HALFTONE) is refused; every
+// mode that is taken is written down, in stretchModes.
+void refuseHalftone();
+std::vector<int>& stretchModes();
 // The copy's file times are refused, as by a destination that keeps none.
 void refuseFileTimes();
 // No worker thread starts, as in a process out of threads or memory.
