@@ -374,7 +374,10 @@ TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
     const char* replacements = "Software\\Wine\\Fonts\\Replacements";
     const char* font = "ＭＳ Ｐゴシック";
     HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, replacements, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    char mapped[LF_FACESIZE] = {};
+    DWORD size = sizeof mapped;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, replacements, 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegQueryValueExA(key, font, nullptr, nullptr, reinterpret_cast<BYTE*>(mapped), &size), ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteValueA(key, font), ERROR_SUCCESS);
     SetupProcess setup(TestFiles::CdromRoot);
     Automation user([](Automation& a) {
@@ -383,7 +386,7 @@ TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
         a.click(menu, IDCANCEL);
     }, setup.id());
     Failures failures = user.finish();
-    RegSetValueExA(key, font, 0, REG_SZ, reinterpret_cast<const BYTE*>("IPAPGothic"), sizeof "IPAPGothic");
+    RegSetValueExA(key, font, 0, REG_SZ, reinterpret_cast<const BYTE*>(mapped), size);
     RegCloseKey(key);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(setup.waitForExit(), 0);

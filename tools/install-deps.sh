@@ -11,7 +11,7 @@ sudo=""
 pause=${VELNORA_APT_RETRY_PAUSE:-15} # seconds between two refreshes of the indexes
 
 packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-          googletest xvfb xauth x11-utils fonts-ipafont-gothic fonts-wine imagemagick locales)
+          googletest xvfb xauth x11-utils fonts-horai-umefont fonts-wine imagemagick locales)
 missing_now() {
   local p
   for p in "${packages[@]}"; do

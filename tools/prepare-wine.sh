@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix of a build folder: code page 932, the dialog font mapped to a
-# Japanese font, and simulated drives that the tests and the demo fill themselves:
+# Japanese font with its metrics on a Japanese Windows (Ume P Gothic), and simulated
+# drives that the tests and the demo fill themselves:
 #   Q: CD-ROM, O: a second CD-ROM drive, R: removable, N: network, D: hard disk (folders
 #   under BUILD/drives),
 #   E: a small hard disk, for which tools/test.sh mounts a 16 MiB tmpfs where it may, and
@@ -60,11 +61,11 @@ $graphics
 "f:"="hd"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS UI Gothic"="IPAPGothic"
-"MS Shell Dlg"="IPAPGothic"
-"Tahoma"="IPAPGothic"
+"ＭＳ Ｐゴシック"="Ume P Gothic"
+"ＭＳ ゴシック"="Ume Gothic"
+"MS UI Gothic"="Ume P Gothic"
+"MS Shell Dlg"="Ume P Gothic"
+"Tahoma"="Ume P Gothic"
 
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
 "FontSmoothing"="2"

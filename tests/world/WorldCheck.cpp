@@ -13,6 +13,7 @@
 namespace {
 
 const std::string Remake = "; remake the prefix with tools/prepare-wine.sh";
+const char MappedFont[] = "Ume P Gothic";
 
 const char* driveTypeName(UINT type)
 {
@@ -103,19 +104,28 @@ std::string expectDialogFont()
     }
     if (read != ERROR_SUCCESS || mapped[0] == '\0')
         return "the dialog font is not mapped (HKCU\\Software\\Wine\\Fonts\\Replacements)" + Remake;
+    if (std::strcmp(mapped, MappedFont) != 0)
+        return std::string("the dialog font is mapped to ") + mapped + ", not to " + MappedFont +
+               ", which has its metrics on a Japanese Windows" + Remake;
     if (!fontInstalled(mapped))
-        return std::string("the dialog font is mapped to ") + mapped +
-               ", which is not installed (package fonts-ipafont-gothic)";
+        return std::string("the dialog font is mapped to ") + mapped + ", which is not installed (package fonts-horai-umefont)";
+    // 9 points at 96 DPI, as the dialogs ask for it: 12 pixels with no internal leading.
     HDC screen = GetDC(nullptr);
     HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, dialogFont);
     HGDIOBJ previous = SelectObject(screen, font);
     WORD glyphs[2] = {};
     DWORD converted = GetGlyphIndicesW(screen, L"\x30A2\x5168", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(screen, &metrics);
     SelectObject(screen, previous);
     DeleteObject(font);
     ReleaseDC(nullptr, screen);
     if (converted != 2 || glyphs[0] == 0xFFFF || glyphs[1] == 0xFFFF)
         return "the dialog font has no Japanese glyphs" + Remake;
+    if (metrics.tmHeight != 12 || metrics.tmInternalLeading != 0)
+        return std::string("the dialog font, mapped to ") + mapped + ", is " + std::to_string(metrics.tmHeight) +
+               " pixels tall with an internal leading of " + std::to_string(metrics.tmInternalLeading) +
+               " at 9 points, not 12 and 0 as on a Japanese Windows";
     return "";
 }
 
