@@ -12,10 +12,10 @@ if(MINGW_THREADS STREQUAL "win32")
     list(APPEND shipped_options -march=i486)
   endif()
   target_compile_options(setupcore PRIVATE ${shipped_options})
-  add_library(programruntime OBJECT app/ProgramStart.cpp app/ProgramHeap.cpp app/ProgramMemory.cpp)
+  add_library(programruntime OBJECT runtime/ProgramStart.cpp runtime/ProgramHeap.cpp runtime/ProgramMemory.cpp)
   target_compile_options(programruntime PRIVATE ${shipped_options})
   # memcpy and the others are written as loops; the compiler must not make calls of them.
-  set_source_files_properties(app/ProgramMemory.cpp PROPERTIES
+  set_source_files_properties(runtime/ProgramMemory.cpp PROPERTIES
     COMPILE_OPTIONS -fno-tree-loop-distribute-patterns)
   # shipped_program(target sources... [LIBRARIES libraries...]): linked as setup.exe is, without
   # the runtime's start files and libraries: only Windows' own DLLs and libgcc's static helpers

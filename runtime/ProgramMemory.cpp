@@ -1,3 +1,4 @@
+// Linked only into the shipped setup.exe and the check built as it is; the tests keep their C runtime.
 // setup.exe's own memory and string functions, the few of a C runtime that the program and
 // the compiler call. Built without the compiler's loop-to-call rewriting, so that none of
 // them turns into a call to itself.

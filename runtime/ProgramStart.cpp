@@ -1,3 +1,4 @@
+// Linked only into the shipped setup.exe and the check built as it is; the tests keep their C runtime.
 // setup.exe's own start-up, in place of the C runtime's: the program's static constructors,
 // then WinMain with what Windows hands a program, then the end of the process with its result.
 #include <windows.h>

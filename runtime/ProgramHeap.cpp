@@ -1,3 +1,4 @@
+// Linked only into the shipped setup.exe and the check built as it is; the tests keep their C runtime.
 // setup.exe's own operator new and delete, over the process heap: null when memory runs
 // out, never an exception, so that the C++ runtime's throwing allocator and unwinder stay
 // out of the program (and with them functions that Windows 98 and ME only stub).
