@@ -94,7 +94,7 @@ void DialogPicture::fitInto(HWND picture, SIZE room)
 
 // Smoothly where Windows can (HALFTONE, the NT line); 95, 98 and ME refuse that mode and
 // take every pixel's colour from the nearest one instead.
-HBITMAP DialogPicture::drawScaled(HBITMAP from, SIZE fromSize, SIZE toSize) const
+HBITMAP DialogPicture::drawScaled(HBITMAP bitmap, SIZE fromSize, SIZE toSize) const
 {
     HDC screen = GetDC(nullptr);
     if (screen == nullptr)
@@ -104,7 +104,7 @@ HBITMAP DialogPicture::drawScaled(HBITMAP from, SIZE fromSize, SIZE toSize) cons
     HBITMAP copy = CreateCompatibleBitmap(screen, toSize.cx, toSize.cy);
     bool drawn = false;
     if (source != nullptr && target != nullptr && copy != nullptr) {
-        HGDIOBJ sourceBefore = SelectObject(source, from);
+        HGDIOBJ sourceBefore = SelectObject(source, bitmap);
         HGDIOBJ targetBefore = SelectObject(target, copy);
         auto setMode = SystemCallSeam::active().setStretchBltMode;
         if (setMode(target, HALFTONE) == 0)

@@ -31,7 +31,7 @@ public:
     void release();
 
 private:
-    HBITMAP drawScaled(HBITMAP original, SIZE from, SIZE to) const;
+    HBITMAP drawScaled(HBITMAP bitmap, SIZE fromSize, SIZE toSize) const;
 
     HWND control;
     HBITMAP original;

@@ -17,11 +17,11 @@ bool FolderPicker::browseForFolder(HWND owner, const char* initialSelection, con
     LPITEMIDLIST item = SHBrowseForFolderA(&info);
     if (item == nullptr)
         return false;
-    char path[MAX_PATH] = {};
+    char picked[MAX_PATH] = {};
     // An item without a file-system path (a printer, the network) counts as no choice.
-    BOOL hasPath = SHGetPathFromIDListA(item, path);
+    BOOL hasPath = SHGetPathFromIDListA(item, picked);
     CoTaskMemFree(item);
-    return hasPath && path[0] != '\0' && PathText::copy(chosen, sizeof chosen, path);
+    return hasPath && picked[0] != '\0' && PathText::copy(chosen, sizeof chosen, picked);
 }
 
 int CALLBACK FolderPicker::onPickerEvent(HWND picker, UINT event, LPARAM, LPARAM initialSelection)

@@ -7,7 +7,7 @@
 namespace {
 
 // What the deletion of one file said; a file that is not there is no failure.
-DWORD deleteFile(const char* folder, const char* name, decltype(&DeleteFileA) remove)
+DWORD deleteFile(const char* folder, const char* name, InstalledFiles::DeleteCall remove)
 {
     char path[PathText::Size];
     if (!PathText::join(path, sizeof path, folder, name))
@@ -22,7 +22,7 @@ DWORD deleteFile(const char* folder, const char* name, decltype(&DeleteFileA) re
 } // namespace
 
 DWORD InstalledFiles::deleteGameFiles(const char* folder, std::int32_t setupType,
-                                      decltype(&DeleteFileA) remove)
+                                      DeleteCall remove)
 {
     DWORD firstError = ERROR_SUCCESS;
     InstallManifest::forEachGameFile(setupType, [&](const char* name) {
