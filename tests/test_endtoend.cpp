@@ -6,6 +6,7 @@
 #include "app/Launcher.h"
 #include "res/resource.h"
 #include "tests/support/Automation.h"
+#include "tests/support/DpiProcess.h"
 #include "tests/support/FolderTest.h"
 #include "tests/support/Player.h"
 #include "tests/support/TestFiles.h"
@@ -371,14 +372,9 @@ TEST_F(EndToEnd, AStartWhileACopyRunsAsAdministratorEndsSilently)
 // units shrink, and the picture must still leave every control in sight.
 TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
 {
-    const char* replacements = "Software\\Wine\\Fonts\\Replacements";
-    const char* font = "ＭＳ Ｐゴシック";
-    HKEY key;
-    char mapped[LF_FACESIZE] = {};
-    DWORD size = sizeof mapped;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, replacements, 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
-    ASSERT_EQ(RegQueryValueExA(key, font, nullptr, nullptr, reinterpret_cast<BYTE*>(mapped), &size), ERROR_SUCCESS);
-    ASSERT_EQ(RegDeleteValueA(key, font), ERROR_SUCCESS);
+    const std::string mapped = DpiProcess::dialogFontMapping();
+    ASSERT_FALSE(mapped.empty());
+    DpiProcess::mapDialogFont("");
     SetupProcess setup(TestFiles::CdromRoot);
     Automation user([](Automation& a) {
         HWND menu = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL, 60000);
@@ -386,8 +382,7 @@ TEST_F(EndToEnd, WithoutTheDialogFontThePictureShrinksClearOfTheButtons)
         a.click(menu, IDCANCEL);
     }, setup.id());
     Failures failures = user.finish();
-    RegSetValueExA(key, font, 0, REG_SZ, reinterpret_cast<const BYTE*>(mapped), size);
-    RegCloseKey(key);
+    DpiProcess::mapDialogFont(mapped);
     EXPECT_EQ(failures, Failures{});
     EXPECT_EQ(setup.waitForExit(), 0);
 }

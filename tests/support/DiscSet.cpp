@@ -40,8 +40,7 @@ void setOldTimes(const std::string& path)
 DiscSet::DiscSet(const std::string& folder, const std::map<std::string, DWORD>& sizes)
     : folder(folder), sizes(sizes)
 {
-    takeOut(TestFiles::CdromRoot);
-    takeOut(TestFiles::SecondCdromRoot);
+    emptyDrives();
     for (int disc = 1; disc <= 3; ++disc) {
         std::string root = discFolder(disc);
         TestFiles::removeTree(root);
@@ -57,12 +56,19 @@ DiscSet::DiscSet(const std::string& folder, const std::map<std::string, DWORD>& 
 
 DiscSet::DiscSet(const std::string& folder, LaidOut) : folder(folder)
 {
-    takeOut(TestFiles::CdromRoot);
-    takeOut(TestFiles::SecondCdromRoot);
+    emptyDrives();
 }
 
 DiscSet::~DiscSet()
 {
+    emptyDrives();
+}
+
+// Both CD-ROM drives, whatever an earlier run left there, and every drive that got a disc.
+void DiscSet::emptyDrives()
+{
+    held.emplace(TestFiles::CdromRoot, 0);
+    held.emplace(TestFiles::SecondCdromRoot, 0);
     for (const auto& drive : held)
         takeOut(drive.first);
 }

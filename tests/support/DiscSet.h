@@ -33,6 +33,7 @@ public:
 
 private:
     void takeOut(const std::string& drive);
+    void emptyDrives();
     void moveAll(const std::string& from, const std::string& to);
     static const int Every = 4;
 

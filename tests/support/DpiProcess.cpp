@@ -1,4 +1,4 @@
-// Running the current test again in a process that starts at another DPI.
+// Running the current test again in a process that starts at another DPI or font mapping.
 #include "tests/support/DpiProcess.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@
 
 namespace {
 const char* const DesktopKey = "Control Panel\\Desktop";
+const char* const Replacements = "Software\\Wine\\Fonts\\Replacements";
+const char* const DialogFont = "ＭＳ Ｐゴシック";
 
 // Sets LogPixels for the processes that start from now on; 0 removes it (96 DPI).
 void setLogPixels(DWORD dpi)
@@ -23,32 +25,6 @@ void setLogPixels(DWORD dpi)
     RegCloseKey(key);
 }
 
-const char* const Replacements = "Software\\Wine\\Fonts\\Replacements";
-const char* const DialogFont = "ＭＳ Ｐゴシック";
-
-// The font that the dialog font is mapped to, empty when it is not mapped; "" unmaps it.
-std::string fontMapping()
-{
-    char font[LF_FACESIZE] = {};
-    DWORD size = sizeof font;
-    if (RegGetValueA(HKEY_CURRENT_USER, Replacements, DialogFont, RRF_RT_REG_SZ, nullptr, font, &size) != ERROR_SUCCESS)
-        return "";
-    return font;
-}
-
-void mapFont(const std::string& font)
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, Replacements, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
-    if (font.empty())
-        RegDeleteValueA(key, DialogFont);
-    else
-        RegSetValueExA(key, DialogFont, 0, REG_SZ, reinterpret_cast<const BYTE*>(font.c_str()),
-                       static_cast<DWORD>(font.size() + 1));
-    RegCloseKey(key);
-}
-
 DWORD logPixels()
 {
     DWORD dpi = 0, size = sizeof dpi;
@@ -61,6 +37,28 @@ DWORD logPixels()
 
 namespace DpiProcess {
 
+std::string dialogFontMapping()
+{
+    char font[LF_FACESIZE] = {};
+    DWORD size = sizeof font;
+    if (RegGetValueA(HKEY_CURRENT_USER, Replacements, DialogFont, RRF_RT_REG_SZ, nullptr, font, &size) != ERROR_SUCCESS)
+        return "";
+    return font;
+}
+
+void mapDialogFont(const std::string& font)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Replacements, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    if (font.empty())
+        RegDeleteValueA(key, DialogFont);
+    else
+        RegSetValueExA(key, DialogFont, 0, REG_SZ, reinterpret_cast<const BYTE*>(font.c_str()),
+                       static_cast<DWORD>(font.size() + 1));
+    RegCloseKey(key);
+}
+
 int current()
 {
     HDC screen = GetDC(nullptr);
@@ -71,7 +69,7 @@ int current()
 
 bool runsAt(int dpi, bool dialogFontMapped)
 {
-    std::string mapping = fontMapping();
+    std::string mapping = dialogFontMapping();
     if (current() == dpi && (dialogFontMapped || mapping.empty()))
         return true;
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
@@ -82,7 +80,7 @@ bool runsAt(int dpi, bool dialogFontMapped)
     DWORD before = logPixels();
     setLogPixels(static_cast<DWORD>(dpi));
     if (!dialogFontMapped)
-        mapFont("");
+        mapDialogFont("");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -101,7 +99,7 @@ bool runsAt(int dpi, bool dialogFontMapped)
         CloseHandle(child.hProcess);
     }
     setLogPixels(before);
-    mapFont(mapping);
+    mapDialogFont(mapping);
     EXPECT_TRUE(started) << commandLine;
     EXPECT_EQ(code, 0u) << "the run at " << dpi << " DPI" << (dialogFontMapped ? "" : " without the dialog font")
                         << " failed (its output is above)";
