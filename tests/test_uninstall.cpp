@@ -242,18 +242,18 @@ TEST_F(Uninstall, AsksBeforeShowingItselfAndIgnoresEscapeWhileItWorks)
 }
 
 // The wait picture keeps its own size where it fits, as at 96 DPI whatever the dialog font
-// (here none is mapped), and grows with the DPI (150 %), beside its note with its margin
+// (here a narrower one), and grows with the DPI (150 %), beside its note with its margin
 // kept. So each time the dialog opens: twice in one process, as after an uninstall that left
 // a file, the second time as on Windows 95, 98 and ME, which refuse the smooth drawing mode.
 struct PictureSetting {
     int dpi;
-    bool dialogFontMapped;
+    const char* dialogFont; // "": as the prefix maps it
 };
 class UninstallPicture : public Uninstall, public testing::WithParamInterface<PictureSetting> {};
 
 TEST_P(UninstallPicture, KeepsItsSizeWhereItFitsAndGrowsWithTheDpiEachTime)
 {
-    if (!DpiProcess::runsAt(GetParam().dpi, GetParam().dialogFontMapped))
+    if (!DpiProcess::runsAt(GetParam().dpi, GetParam().dialogFont))
         return;
     const LONG side = MulDiv(32, GetParam().dpi, 96);
     for (int run = 0; run < 2; ++run) {
@@ -287,7 +287,8 @@ TEST_P(UninstallPicture, KeepsItsSizeWhereItFitsAndGrowsWithTheDpiEachTime)
     EXPECT_EQ(SeamStandIns::stretchModes(), side == 32 ? std::vector<int>{} : std::vector<int>{COLORONCOLOR});
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, UninstallPicture, testing::Values(PictureSetting{96, false}, PictureSetting{144, true}));
+INSTANTIATE_TEST_SUITE_P(Settings, UninstallPicture, testing::Values(PictureSetting{96, DpiProcess::NarrowDialogFont},
+                                                                        PictureSetting{144, ""}));
 
 // The room of the wait picture as the dialog is laid out on a Japanese Windows at 96 DPI,
 // whose dialog font gives base units of 7 x 12: the 32 x 32 bitmap stays whole.

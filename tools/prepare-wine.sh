@@ -37,8 +37,9 @@ ln -sfn "$drives/hd" "$WINEPREFIX/dosdevices/d:"
 ln -sfn "$drives/small" "$WINEPREFIX/dosdevices/e:"
 ln -sfn "$drives/medium" "$WINEPREFIX/dosdevices/f:"
 
-# Wine's own copy of the Marlett font draws the title-bar buttons and scroll arrows.
-cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+# Wine's own copy of the Marlett font draws the title-bar buttons and scroll arrows (where
+# its package is missing, the world check says so).
+cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 reg="$build_dir/wine-settings.reg"
 {

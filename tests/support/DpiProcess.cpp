@@ -67,10 +67,10 @@ int current()
     return dpi;
 }
 
-bool runsAt(int dpi, bool dialogFontMapped)
+bool runsAt(int dpi, const std::string& dialogFont)
 {
     std::string mapping = dialogFontMapping();
-    if (current() == dpi && (dialogFontMapped || mapping.empty()))
+    if (current() == dpi && (dialogFont.empty() || mapping == dialogFont))
         return true;
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     char program[MAX_PATH];
@@ -79,8 +79,8 @@ bool runsAt(int dpi, bool dialogFontMapped)
                               test->test_suite_name() + "." + test->name();
     DWORD before = logPixels();
     setLogPixels(static_cast<DWORD>(dpi));
-    if (!dialogFontMapped)
-        mapDialogFont("");
+    if (!dialogFont.empty())
+        mapDialogFont(dialogFont);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -101,7 +101,8 @@ bool runsAt(int dpi, bool dialogFontMapped)
     setLogPixels(before);
     mapDialogFont(mapping);
     EXPECT_TRUE(started) << commandLine;
-    EXPECT_EQ(code, 0u) << "the run at " << dpi << " DPI" << (dialogFontMapped ? "" : " without the dialog font")
+    EXPECT_EQ(code, 0u) << "the run at " << dpi << " DPI"
+                        << (dialogFont.empty() ? "" : " with the dialog font mapped to " + dialogFont)
                         << " failed (its output is above)";
     return false;
 }

@@ -52,15 +52,18 @@ void expectPictureClear(Automation& a, HWND menu, PictureSize expected)
     LONG left = picture.left - origin.x, top = picture.top - origin.y;
     double roomWidth = column.left - picture.left - left, roomHeight = origin.y + client.bottom - picture.top - top;
     std::string size = std::to_string(width) + " x " + std::to_string(height);
+    std::string room = std::to_string(static_cast<int>(roomWidth)) + " x " + std::to_string(static_cast<int>(roomHeight));
     bool proportional = std::abs(height * 241 - width * 320) <= 320; // within a pixel
+    bool filling = proportional && std::max(width / roomWidth, height / roomHeight) >= 0.9;
     if (expected == PictureSize::AsDrawn)
         a.check(width == 241 && height == 320, "the picture is " + size + ", not 241 x 320");
     else if (expected == PictureSize::Smaller)
-        a.check(width < 241 && proportional, "the picture is " + size + ", not smaller in the proportions of 241 x 320");
-    else
-        a.check(proportional && std::max(width / roomWidth, height / roomHeight) >= 0.9,
-                "the picture is " + size + ", not in the proportions of 241 x 320 filling its room of " +
-                    std::to_string(static_cast<int>(roomWidth)) + " x " + std::to_string(static_cast<int>(roomHeight)));
+        a.check(roomWidth < 241 || roomHeight < 320, "the room of " + room + " holds the whole bitmap: the "
+                                                     "dialog font's units do not make it smaller");
+    if (expected != PictureSize::AsDrawn)
+        a.check(filling && (expected != PictureSize::Smaller || width < 241),
+                "the picture is " + size + ", not " + (expected == PictureSize::Smaller ? "smaller " : "") +
+                    "in the proportions of 241 x 320 filling its room of " + room);
     a.check(column.left - picture.right >= left, "the picture is nearer the buttons than its left margin");
     for (HWND other : controls.others) {
         RECT control, common;

@@ -12,10 +12,11 @@ class DiscSet;
 namespace Player {
 // The menu as the player sees it: the first button's label and whether Play is enabled.
 void expectMenu(Automation& a, HWND menu, bool installed);
-// The menu's picture: as drawn (241 x 320), smaller in its own proportions, or in its own
-// proportions filling at least 90 % of its room on the tighter side. It covers none of the
-// menu's other controls, keeps at least its left margin to the button column and, seen
-// from the menu's own process, shows a bitmap of the control's size.
+// The menu's picture: as drawn (241 x 320), or in its own proportions filling at least 90 %
+// of its room on the tighter side; Smaller also wants that room, measured on the live
+// dialog, smaller than the bitmap, and the picture with it. It covers none of the menu's
+// other controls, keeps at least its left margin to the button column and, seen from the
+// menu's own process, shows a bitmap of the control's size.
 enum class PictureSize { AsDrawn, Smaller, FillingItsRoom };
 void expectPictureClear(Automation& a, HWND menu, PictureSize expected);
 // From the menu into the uninstall: its confirmation, then the saved-games question.

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/DpiProcess.h"
+
 namespace {
 
 const std::string Remake = "; remake the prefix with tools/prepare-wine.sh";
@@ -90,7 +92,70 @@ bool fontInstalled(const char* face)
     return found;
 }
 
-// The dialogs' font must come out as a Japanese font that has the kana.
+// A face at 9 points and 96 DPI, as the dialogs ask for it: its height, internal leading and
+// dialog base units as the dialog manager measures them (the mean width of the 52 Latin
+// letters), and whether it has the kana and kanji that the dialogs show.
+struct FaceMetrics {
+    LONG height, leading;
+    SIZE units;
+    bool japanese;
+};
+
+FaceMetrics measure(const char* face)
+{
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ previous = SelectObject(screen, font);
+    WORD glyphs[2] = {};
+    DWORD converted = GetGlyphIndicesW(screen, L"\x30A2\x5168", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(screen, &metrics);
+    SIZE letters = {};
+    GetTextExtentPoint32A(screen, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return {metrics.tmHeight, metrics.tmInternalLeading, {(letters.cx / 26 + 1) / 2, metrics.tmHeight},
+            converted == 2 && glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF};
+}
+
+// Every font that a test relies on, with the Debian package that installs it and, for the
+// dialog fonts, the base units that the tests' layouts follow from.
+struct TestFont {
+    const char* face;
+    const char* package;
+    const char* use;
+    SIZE units; // 0 x 0: not a dialog font
+};
+const TestFont Fonts[] = {
+    {MappedFont, "fonts-horai-umefont", "the dialog font's replacement, with its metrics on a Japanese Windows", {7, 12}},
+    {DpiProcess::NarrowDialogFont, "fonts-horai-umefont", "the dialog font narrower than the real one", {6, 12}},
+    {"Marlett", "fonts-wine", "the title-bar buttons", {0, 0}},
+};
+
+std::string units(SIZE size)
+{
+    return std::to_string(size.cx) + " x " + std::to_string(size.cy);
+}
+
+std::string expectFont(const TestFont& font)
+{
+    if (!fontInstalled(font.face))
+        return std::string("the font ") + font.face + " (" + font.use + ") is not installed: install the package " +
+               font.package;
+    if (font.units.cx == 0)
+        return "";
+    FaceMetrics metrics = measure(font.face);
+    if (!metrics.japanese)
+        return std::string("the font ") + font.face + " has no Japanese glyphs (package " + font.package + ")";
+    if (metrics.leading != 0 || metrics.units.cx != font.units.cx || metrics.units.cy != font.units.cy)
+        return std::string("the font ") + font.face + " (" + font.use + ") gives dialog units of " +
+               units(metrics.units) + " with an internal leading of " + std::to_string(metrics.leading) +
+               " at 9 points, not " + units(font.units) + " and 0 (package " + font.package + ")";
+    return "";
+}
+
+// The dialogs' font must come out as the face that has its metrics on a Japanese Windows.
 std::string expectDialogFont()
 {
     const char dialogFont[] = "ＭＳ Ｐゴシック";
@@ -107,31 +172,10 @@ std::string expectDialogFont()
     if (std::strcmp(mapped, MappedFont) != 0)
         return std::string("the dialog font is mapped to ") + mapped + ", not to " + MappedFont +
                ", which has its metrics on a Japanese Windows" + Remake;
-    if (!fontInstalled(mapped))
-        return std::string("the dialog font is mapped to ") + mapped + ", which is not installed (package fonts-horai-umefont)";
-    // 9 points at 96 DPI, as the dialogs ask for it: 12 pixels with no internal leading.
-    HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, dialogFont);
-    HGDIOBJ previous = SelectObject(screen, font);
-    WORD glyphs[2] = {};
-    DWORD converted = GetGlyphIndicesW(screen, L"\x30A2\x5168", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(screen, &metrics);
-    SelectObject(screen, previous);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    if (converted != 2 || glyphs[0] == 0xFFFF || glyphs[1] == 0xFFFF)
-        return "the dialog font has no Japanese glyphs" + Remake;
-    if (metrics.tmHeight != 12 || metrics.tmInternalLeading != 0)
-        return std::string("the dialog font, mapped to ") + mapped + ", is " + std::to_string(metrics.tmHeight) +
-               " pixels tall with an internal leading of " + std::to_string(metrics.tmInternalLeading) +
-               " at 9 points, not 12 and 0 as on a Japanese Windows";
+    FaceMetrics metrics = measure(dialogFont);
+    if (!metrics.japanese || metrics.units.cx != 7 || metrics.units.cy != 12)
+        return std::string("the dialog font, mapped to ") + mapped + ", does not come out as " + MappedFont + Remake;
     return "";
-}
-
-std::string expectMarlett()
-{
-    return fontInstalled("Marlett") ? "" : "the Marlett font of the title-bar buttons is missing" + Remake;
 }
 
 } // namespace
@@ -150,8 +194,10 @@ int main(int argc, char** argv)
         expectDrive('F', DRIVE_FIXED),
         set("VELNORA_SMALL_DISK") ? expectDiskOf('E', 16, "the small disk") : "",
         set("VELNORA_MEDIUM_DISK") ? expectDiskOf('F', 1024, "the disk with room for a standard installation only") : "",
+        expectFont(Fonts[0]),
+        expectFont(Fonts[1]),
+        expectFont(Fonts[2]),
         expectDialogFont(),
-        expectMarlett(),
     };
     for (const std::string& problem : checks) {
         if (!problem.empty()) {
