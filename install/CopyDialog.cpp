@@ -1,6 +1,7 @@
 // The copy dialog's handlers: the worker's start, Cancel, and the worker's outcome.
 #include "install/CopyDialog.h"
 
+#include "app/TextFit.h"
 #include "install/InstallText.h"
 
 CopyDialog::CopyDialog(InstallState* installState) : installState(installState) {}
@@ -24,6 +25,7 @@ INT_PTR CopyDialog::dialogProc(UINT message, WPARAM wParam, LPARAM)
 
 void CopyDialog::onInitDialog()
 {
+    TextFit::growToFit(hwnd);
     centreOnScreen(hwnd);
     if (!installState->job().startWorker(hwnd))
         endWith(InstallText::CopyFailed); // no worker, so no answer would ever come

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/SystemError.h"
+#include "app/TextFit.h"
 #include "install/CopyDialog.h"
 #include "install/DiscMarker.h"
 #include "install/DiskSpace.h"
@@ -43,6 +44,7 @@ void InstallDialog::onInitDialog()
     SetDlgItemTextA(hwnd, IDC_DESTINATION, destination);
     SendDlgItemMessageA(hwnd, IDC_STANDARD, BM_SETCHECK, BST_CHECKED, 0);
     SendDlgItemMessageA(hwnd, IDC_MAXIMUM, BM_SETCHECK, BST_UNCHECKED, 0);
+    TextFit::growToFit(hwnd);
     centreOnScreen(hwnd);
 }
 

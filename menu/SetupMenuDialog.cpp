@@ -6,6 +6,7 @@
 
 #include "app/NamedMutex.h"
 #include "app/SystemCallSeam.h"
+#include "app/TextFit.h"
 #include "install/InstallDialog.h"
 #include "menu/MenuPicture.h"
 #include "menu/MenuText.h"
@@ -61,6 +62,7 @@ void SetupMenuDialog::onInitDialog()
     endingUnseen = false;
     playButton = GetDlgItem(hwnd, IDC_PLAY);
     refreshInstallState();
+    TextFit::growToFit(hwnd);
     HWND shown = DialogPicture::find(hwnd), column = GetDlgItem(hwnd, IDC_DIRECTX);
     if (shown != nullptr && column != nullptr)
         picture.fitInto(shown, MenuPicture::roomBeside(hwnd, shown, column));

@@ -9,8 +9,10 @@
 #include "res/resource.h"
 #include "state/PathText.h"
 #include "tests/support/Automation.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/support/DpiProcess.h"
 #include "tests/support/FolderTest.h"
+#include "tests/support/HeldWorker.h"
 #include "tests/support/Player.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestRegistry.h"
@@ -411,17 +413,56 @@ TEST(MenuPictureSize, FollowsTheDpiInItsOwnProportionsAndShrinksWhereItDoesNotFi
     EXPECT_EQ(size(DialogPicture::scaledSize({241, 320}, 144, {349, 484})), "349 x 463"); // not 462: 362 x 480 is rounded
 }
 
+namespace {
+// Every control where the template places it, at the dialog's own units (its corner and its
+// size each mapped, as the dialog manager does), and the dialog of the template's size; a
+// picture keeps only its corner, as it takes its bitmap's size.
+void expectAsTemplate(Automation& a, HWND dialog, const char* name)
+{
+    DialogTemplate layout;
+    if (!loadDialogTemplate(name, layout))
+        return a.fail(std::string("no template ") + name);
+    RECT placed = {0, 0, layout.width, layout.height}, at;
+    MapDialogRect(dialog, &placed);
+    GetClientRect(dialog, &at);
+    a.check(EqualRect(&placed, &at) != FALSE, std::string(name) + " is not of its template's size");
+    HWND control = GetWindow(dialog, GW_CHILD);
+    for (const TemplateControl& item : layout.controls) {
+        SetRect(&placed, item.x, item.y, item.width, item.height);
+        MapDialogRect(dialog, &placed);
+        SetRect(&placed, placed.left, placed.top, placed.left + placed.right, placed.top + placed.bottom);
+        GetWindowRect(control, &at);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&at), 2);
+        bool picture = item.text[0] == '#';
+        a.check(picture ? at.left == placed.left && at.top == placed.top : EqualRect(&placed, &at) != FALSE,
+                std::string(name) + ": \"" + item.text + "\" is not where its template places it");
+        control = GetWindow(control, GW_HWNDNEXT);
+    }
+}
+} // namespace
+
 // At 100, 125, 150 and 200 %: the picture grows with the dialog, and the menu fits a screen
 // of that scale (1024 x 768, 1366 x 768, 1920 x 1080, a 4K laptop's 3840 x 2160), where every
-// other dialog, smaller on both sides, fits too.
+// other dialog, smaller on both sides, fits too. Every text of every dialog on the way into
+// a copy from the hard disk is whole, and no control covers another; at 96 DPI, with the
+// real font's metrics, every control is where its template places it.
 class MenuAtDpi : public Menu, public testing::WithParamInterface<int> {};
 
-TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsClearOfTheButtons)
+TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsAndEveryTextIsWhole)
 {
     if (!DpiProcess::runsAt(GetParam()))
         return;
     const std::map<int, SIZE> screens = {{96, {1024, 768}}, {120, {1366, 768}}, {144, {1920, 1080}}, {192, {3840, 2160}}};
     SIZE screen = screens.at(GetParam());
+    makeDiscs();
+    discs->insert(1);
+    ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
+    HeldWorker::hold();
+    auto expectWhole = [](Automation& a, HWND dialog, const char* name) {
+        a.expectLaidOutWhole(dialog);
+        if (GetParam() == 96)
+            expectAsTemplate(a, dialog, name);
+    };
     Failures failures;
     runMenu([&](Automation& a) {
         HWND window = a.waitForDialog(Expected::Menu.c_str(), IDC_INSTALL);
@@ -429,12 +470,28 @@ TEST_P(MenuAtDpi, ThePictureFillsItsRoomInItsProportionsClearOfTheButtons)
             return;
         Player::expectPictureClear(a, window, GetParam() == 96 ? Player::PictureSize::AsDrawn
                                                               : Player::PictureSize::FillingItsRoom);
+        expectWhole(a, window, "IDD_SETUP_DLG");
         RECT frame;
         GetWindowRect(window, &frame);
         a.check(frame.right - frame.left <= screen.cx && frame.bottom - frame.top <= screen.cy,
                 "the menu does not fit the screen");
+        a.click(window, IDC_INSTALL);
+        HWND install = a.waitForDialog(Expected::InstallDialog.c_str(), IDC_DESTINATION);
+        expectWhole(a, install, "IDD_INST_DLG");
+        a.click(install, IDOK);
+        a.answer(Expected::InsertDisc1);
+        a.expectLaidOutWhole(a.waitForFolderPicker()); // the drive picker
+        a.answerFolderPicker("Q:\\");
+        a.answer(Expected::CreateFolder, IDYES);
+        HWND copy = a.waitForDialog(Expected::CopyDialog.c_str(), IDC_FILE_BAR);
+        expectWhole(a, copy, "IDD_COPY_DLG");
+        a.click(copy, IDCANCEL);
+        HeldWorker::release();
+        a.answer(Expected::CopyFailed);
+        a.click(install, IDCANCEL);
         a.click(window, IDCANCEL);
     }, failures);
+    HeldWorker::release();
     EXPECT_EQ(failures, Failures{});
 }
 

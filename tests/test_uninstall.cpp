@@ -278,6 +278,7 @@ TEST_P(UninstallPicture, KeepsItsSizeWhereItFitsAndGrowsWithTheDpiEachTime)
             LONG margin = picture.left - client.left;
             a.check(picture.right + margin <= note.left && picture.bottom + margin <= client.bottom,
                     "the picture is nearer the note or the bottom than its left margin");
+            a.expectLaidOutWhole(shown);
             HeldWorker::release();
             a.waitGone(shown);
         }, failures), DialogBase::Completed);

@@ -3,6 +3,7 @@
 
 #include "app/SystemCallSeam.h"
 #include "app/SystemError.h"
+#include "app/TextFit.h"
 #include "uninstall/UninstallText.h"
 
 UninstallDialog::UninstallDialog(InstallState* installState)
@@ -31,6 +32,7 @@ INT_PTR UninstallDialog::dialogProc(UINT message, WPARAM, LPARAM)
 // The question comes while the dialog is still hidden; it shows once its loop runs.
 void UninstallDialog::onInitDialog()
 {
+    TextFit::growToFit(hwnd);
     fitPicture();
     deleteSaves = say(UninstallText::DeleteSaves, MB_YESNO) == IDYES ? 1 : 0;
     result.store(static_cast<LONG>(UninstallResult::Running));

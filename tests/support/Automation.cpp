@@ -220,10 +220,10 @@ void Automation::expectText(HWND dialog, int id, const std::string& text)
              text + "\"");
 }
 
-void Automation::answerFolderPicker(const char* path)
+HWND Automation::waitForFolderPicker()
 {
     if (failed())
-        return;
+        return nullptr;
     HWND picker = nullptr;
     if (!waitUntil([&] {
             for (HWND window : visibleDialogs())
@@ -233,8 +233,15 @@ void Automation::answerFolderPicker(const char* path)
         })) {
         fail("no folder picker appeared");
         rescue();
-        return;
     }
+    return picker;
+}
+
+void Automation::answerFolderPicker(const char* path)
+{
+    HWND picker = waitForFolderPicker();
+    if (picker == nullptr)
+        return;
     if (path != nullptr)
         selectInPicker(picker, path);
     PostMessageA(picker, WM_COMMAND, MAKEWPARAM(path != nullptr ? IDOK : IDCANCEL, BN_CLICKED), 0);
@@ -433,6 +440,84 @@ void Automation::rescue()
                 PostMessageA(window, WM_COMMAND, IDOK, 0);
         }
         Sleep(100);
+    }
+}
+
+namespace {
+bool isGroupBox(HWND control)
+{
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Button") == 0 && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// What the control's text needs and the room that the control gives it, as the control draws
+// it: the height of a static that wraps at its width, otherwise the width of one line. False
+// for a control that draws no text of its own (a picture, an edit box, a bar).
+bool measureText(HWND control, LONG& needed, LONG& room)
+{
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    LONG style = GetWindowLongA(control, GWL_STYLE);
+    bool isStatic = lstrcmpiA(className, "Static") == 0, isButton = lstrcmpiA(className, "Button") == 0;
+    LONG type = style & (isStatic ? SS_TYPEMASK : BS_TYPEMASK);
+    wchar_t text[512] = {};
+    if (!GetWindowTextW(control, text, 512) || !(isStatic || isButton) ||
+        (isStatic && type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) ||
+        (isButton && type > BS_AUTORADIOBUTTON))
+        return false;
+    bool wraps = isStatic && type <= SS_RIGHT && (style & SS_CENTERIMAGE) == 0;
+    RECT client, drawn;
+    GetClientRect(control, &client);
+    SetRect(&drawn, 0, 0, client.right, 0);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text, -1, &drawn, DT_CALCRECT | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    needed = wraps ? drawn.bottom : drawn.right;
+    room = wraps ? client.bottom : client.right;
+    if (isButton && type <= BS_DEFPUSHBUTTON)
+        room -= 2 * (GetSystemMetrics(SM_CXEDGE) + 1); // inside the border and the focus rectangle
+    else if (isButton && type == BS_GROUPBOX)
+        room -= 2 * metrics.tmAveCharWidth;
+    else if (isButton)
+        room -= GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth / 2; // the box or the circle
+    return true;
+}
+} // namespace
+
+void Automation::expectLaidOutWhole(HWND dialog)
+{
+    std::vector<HWND> shown; // but for the text statics without a text, which show nothing
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        bool emptyStatic = lstrcmpiA(className, "Static") == 0 &&
+                           (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT && textOf(child).empty();
+        if (IsWindowVisible(child) && !emptyStatic)
+            shown.push_back(child);
+    }
+    RECT client, common;
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    auto name = [](HWND control) { return "\"" + textOf(control) + "\" (" + std::to_string(GetDlgCtrlID(control)) + ")"; };
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        RECT one, other;
+        GetWindowRect(shown[i], &one);
+        LONG needed = 0, room = 0;
+        if (measureText(shown[i], needed, room))
+            check(needed <= room, name(shown[i]) + " needs " + std::to_string(needed) + " pixels and has " +
+                                      std::to_string(room));
+        check(IntersectRect(&common, &one, &client) && EqualRect(&common, &one), name(shown[i]) + " leaves the dialog");
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            GetWindowRect(shown[j], &other);
+            bool grouped = (isGroupBox(shown[i]) && IntersectRect(&common, &one, &other) && EqualRect(&common, &other)) ||
+                           (isGroupBox(shown[j]) && IntersectRect(&common, &one, &other) && EqualRect(&common, &one));
+            check(grouped || !IntersectRect(&common, &one, &other), name(shown[i]) + " overlaps " + name(shown[j]));
+        }
     }
 }
 

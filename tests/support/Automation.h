@@ -45,7 +45,9 @@ public:
     HWND waitFor(const ExpectedBox& box, DWORD timeout = DefaultTimeout);
     // Waits until the dialog's control reads text; a failure when it never does.
     void expectText(HWND dialog, int id, const std::string& text);
-    // The shell's folder picker: selects path and presses OK, or Cancel for nullptr.
+    // The shell's folder picker; answerFolderPicker selects path and presses OK, or Cancel
+    // for nullptr.
+    HWND waitForFolderPicker();
     void answerFolderPicker(const char* path);
     // Presses a button of a dialog; a hidden or disabled button counts as a failure.
     void click(HWND dialog, int id);
@@ -58,6 +60,12 @@ public:
     void expectQuiet(DWORD milliseconds, const std::string& what, std::size_t open = 1);
     // True when no visible window of the process shows up for the whole time.
     bool staysWithoutWindows(DWORD milliseconds);
+
+    // Every text of the dialog whole and every control in the clear: each static's and
+    // button's text, drawn in the control's own font as the control draws it, fits the
+    // control; no two visible controls overlap, but for a group box and what lies in it;
+    // each lies inside the client area.
+    void expectLaidOutWhole(HWND dialog);
 
     void check(bool condition, const std::string& what);
     void fail(const std::string& what);
