@@ -14,6 +14,15 @@ bool holdsDisc(const char* root, int discIndex)
     return DiscMarker::compose(root, discIndex, marker) && DiscMarker::isPresent(marker);
 }
 
+// Another game's disc may carry a marker of the same name, but not this game's files.
+bool holdsGameDisc(const char* root, int discIndex)
+{
+    char file[PathText::Size];
+    return holdsDisc(root, discIndex) &&
+           PathText::concat(file, sizeof file, root, InstallManifest::firstFile(discIndex)) &&
+           DiscMarker::isPresent(file);
+}
+
 // letter in upper case; the root's letter in either.
 bool isDriveOf(char letter, const char* root)
 {
@@ -27,13 +36,12 @@ bool DiscMarker::compose(const char* sourceRoot, int discIndex, char (&path)[Pat
     return PathText::concat(path, sizeof path, sourceRoot, InstallManifest::diskMarker(discIndex));
 }
 
-bool DiscMarker::isPresent(const char* markerPath)
+bool DiscMarker::isPresent(const char* path)
 {
-    HANDLE marker = SystemCallSeam::active().createFile(markerPath, 0, 0, nullptr, OPEN_EXISTING,
-                                                        0, nullptr);
-    if (marker == INVALID_HANDLE_VALUE)
+    HANDLE file = SystemCallSeam::active().createFile(path, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return false;
-    CloseHandle(marker);
+    CloseHandle(file);
     return true;
 }
 
@@ -45,7 +53,7 @@ bool DiscMarker::locate(int discIndex, char (&root)[PathText::Size])
         return true;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         char drive[] = {letter, ':', '\\', '\0'};
-        if (!isDriveOf(letter, root) && GetDriveTypeA(drive) == DRIVE_CDROM && holdsDisc(drive, discIndex))
+        if (!isDriveOf(letter, root) && GetDriveTypeA(drive) == DRIVE_CDROM && holdsGameDisc(drive, discIndex))
             return PathText::copy(root, sizeof root, drive);
     }
     return false;

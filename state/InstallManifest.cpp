@@ -51,6 +51,12 @@ const char* InstallManifest::diskMarker(std::int32_t discIndex)
     return discIndex >= 0 && discIndex < DiscCount ? Markers[discIndex] : "";
 }
 
+// The maximum type copies every disc, each in its own row.
+const char* InstallManifest::firstFile(std::int32_t discIndex)
+{
+    return discIndex >= 0 && discIndex < DiscCount ? Rows[Maximum][discIndex].files[0] : "";
+}
+
 DWORD InstallManifest::requiredBytes(std::int32_t setupType)
 {
     return progressTotal(setupType) + SpareBytes;

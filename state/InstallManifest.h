@@ -22,6 +22,9 @@ public:
     // The three rows of the type, in order; nullptr for anything but 0 and 1.
     static const DiskEntry* diskEntries(std::int32_t setupType);
     static const char* diskMarker(std::int32_t discIndex);
+    // The first file of the disc's list, which every copy of that disc needs first; "" for
+    // an index out of range.
+    static const char* firstFile(std::int32_t discIndex);
     // The standard figure for 0, the maximum one for anything else.
     static DWORD requiredBytes(std::int32_t setupType);
     static DWORD progressTotal(std::int32_t setupType);

@@ -202,24 +202,38 @@ TEST_F(Copy, ADiscTakenOutBetweenFilesIsAskedForBeforeTheNextFile)
 
 TEST_F(Copy, ADiscIsTakenFromWhicheverCdromDriveHoldsItAndAskedForOnlyWhenNoneDoes)
 {
-    // Disc 2 is mounted beside disc 1 from the start, in the second CD-ROM drive O:. Disc 3
-    // lies in the removable drive R:, which is never looked at: it is asked for once, and
-    // the player mounts it in O:. A disc is looked for first where it was last found.
+    // Another game's disc that carries a marker DISK2, and a readme, lies in the second
+    // CD-ROM drive O: until the player mounts disc 2 there: disc 2 is asked for. Disc 3 lies
+    // in the removable drive R:, which is never looked at: it is asked for too, and mounted
+    // in O:. A disc is looked for first where it was last found, by its marker; in another
+    // drive its first file must be there too.
     makeDiscs();
     discs->insert(1);
-    discs->insert(2, TestFiles::SecondCdromRoot);
     discs->insert(3, TestFiles::RemovableRoot);
+    const std::string second = TestFiles::SecondCdromRoot;
+    const std::vector<std::string> foreign = {second + "DISK2", second + "README.TXT"};
+    for (const std::string& file : foreign)
+        ASSERT_TRUE(TestFiles::write(file, ""));
     SeamStandIns::watch(state.job());
     Failures failures;
     EXPECT_EQ(runCopy(1, [&](Automation& a) {
-        a.waitFor(Expected::discPrompt(3));
-        a.check(installedFiles() == filesOf({1, 2}), "discs 1 and 2 were not copied before the prompt");
+        a.waitFor(Expected::discPrompt(2));
+        a.check(installedFiles() == filesOf({1}), "disc 1 alone was not copied before the prompt");
+        for (const std::string& file : foreign)
+            DeleteFileA(file.c_str());
+        Player::insertWhenAsked(a, *discs, 2, TestFiles::SecondCdromRoot);
         Player::insertWhenAsked(a, *discs, 3, TestFiles::SecondCdromRoot);
     }, failures), DialogBase::Completed);
+    for (const std::string& file : foreign)
+        DeleteFileA(file.c_str());
     EXPECT_EQ(failures, Failures{});
     expectFaithfulCopies(filesOf({1, 2, 3}));
-    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{
-        {"Q:\\DISK1", 10}, {"Q:\\DISK2", 1}, {"O:\\DISK2", 4}, {"Q:\\DISK3", 2}, {"O:\\DISK3", 3}}));
+    // O:'s DISK2 and SP_.ARC are each tested once with the other disc in, once when the
+    // player has mounted disc 2; then O: is where disc 2 was last found.
+    EXPECT_EQ(SeamStandIns::markerTests(), (std::map<std::string, int>{{"Q:\\DISK1", 10}, {"Q:\\DISK2", 2},
+                                                                       {"O:\\DISK2", 5}, {"O:\\SP_.ARC", 2},
+                                                                       {"Q:\\DISK3", 2}, {"O:\\DISK3", 3},
+                                                                       {"O:\\VO2.ARC", 1}}));
     DWORD type;
     std::string drive;
     ASSERT_TRUE(TestRegistry::read("CDDrive", type, drive));

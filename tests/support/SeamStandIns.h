@@ -35,6 +35,7 @@ void refuseThreads();
 // "read TORLE.EXE file 0/65537 total 65536 got 65536".
 void watch(CopyJob& job);
 std::vector<std::string>& watched();
-// How often each marker was tested since the last call, by its path ("Q:\\DISK1").
+// How often each disc test (a marker, or a disc's first file in a drive searched) was made since
+// the last call, by its path ("Q:\\DISK1").
 std::map<std::string, int> markerTests();
 } // namespace SeamStandIns
