@@ -191,7 +191,7 @@ std::string expectDialogFont()
 int main(int argc, char** argv)
 {
     bool noCdrom = argc > 1 && std::strcmp(argv[1], "--no-cdrom") == 0;
-    std::string checks[] = {
+    const std::string checks[] = {
         expectJapaneseCodePage(),
         noCdrom ? expectDrive('Q', DRIVE_FIXED) : expectDrive('Q', DRIVE_CDROM),
         noCdrom ? expectCdromsOnly("") : expectDrive('O', DRIVE_CDROM),
