@@ -28,10 +28,15 @@ public:
     // Windows would look up by name later, and keeps them for the whole run.
     static void preloadByFullPath();
 
-    // A kernel32 function that not every Windows has; null where it is missing.
-    template <typename Function> static Function kernelFunction(const char* name)
+    // A function of a DLL that the program has loaded, looked up through the seam: one that
+    // not every Windows has, or one that the import lists do not name; null where it is missing.
+    template <typename Function> static Function loadedFunction(const char* library, const char* name)
     {
         return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
-            SystemCallSeam::active().getProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+            SystemCallSeam::active().getProcAddress(GetModuleHandleA(library), name)));
+    }
+    template <typename Function> static Function kernelFunction(const char* name)
+    {
+        return loadedFunction<Function>("kernel32.dll", name);
     }
 };

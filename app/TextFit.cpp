@@ -1,8 +1,10 @@
 // A dialog's text controls grown until their texts are whole, and the dialog with them.
 #include "app/TextFit.h"
 
+#include <algorithm>
+
 #include "app/DialogPicture.h"
-#include "app/SystemCallSeam.h"
+#include "app/SystemLibraries.h"
 
 namespace {
 
@@ -68,8 +70,7 @@ Shape shapeOf(HWND control)
 
 bool isGroupBox(const Control& control)
 {
-    return control.shape == Shape::Line && isClass(control.window, "Button") &&
-           buttonType(control.window) == BS_GROUPBOX;
+    return isClass(control.window, "Button") && buttonType(control.window) == BS_GROUPBOX;
 }
 
 // What a button needs beside its label: a push button its border and focus rectangle, a
@@ -84,8 +85,7 @@ LONG edges(HWND control, LONG charWidth, int dpi)
         return 2 * MulDiv(3, dpi, 96);
     if (type == BS_GROUPBOX)
         return 2 * charWidth;
-    LONG box = GetSystemMetrics(SM_CXMENUCHECK), scaled = MulDiv(13, dpi, 96);
-    return (box > scaled ? box : scaled) + charWidth;
+    return std::max<LONG>(GetSystemMetrics(SM_CXMENUCHECK), MulDiv(13, dpi, 96)) + charWidth;
 }
 
 // The room that the control's text needs in its own font: the height of the text wrapped
@@ -158,8 +158,7 @@ void pushDown(Layout& layout, LONG left, LONG right, LONG oldBottom, LONG newBot
         RECT& at = layout.controls[i].at;
         if (at.top < oldBottom || at.right <= left || at.left >= right)
             continue;
-        LONG gap = at.top - oldBottom < line ? at.top - oldBottom : line;
-        LONG dy = newBottom + gap - at.top;
+        LONG dy = newBottom + std::min(at.top - oldBottom, line) - at.top;
         if (dy <= 0)
             continue;
         LONG bottom = at.bottom;
@@ -193,22 +192,22 @@ void place(HWND dialog, const Layout& layout)
     LONG reachedRight = 0, reachedBottom = 0, reachesRight = 0, reachesBottom = 0;
     for (int i = 0; i < layout.count; ++i) {
         const Control& control = layout.controls[i];
-        reachedRight = control.was.right > reachedRight ? control.was.right : reachedRight;
-        reachedBottom = control.was.bottom > reachedBottom ? control.was.bottom : reachedBottom;
-        reachesRight = control.at.right > reachesRight ? control.at.right : reachesRight;
-        reachesBottom = control.at.bottom > reachesBottom ? control.at.bottom : reachesBottom;
+        reachedRight = std::max(reachedRight, control.was.right);
+        reachedBottom = std::max(reachedBottom, control.was.bottom);
+        reachesRight = std::max(reachesRight, control.at.right);
+        reachesBottom = std::max(reachesBottom, control.at.bottom);
         if (control.at.left != control.was.left || control.at.top != control.was.top ||
             control.at.right != control.was.right || control.at.bottom != control.was.bottom)
             SetWindowPos(control.window, nullptr, control.at.left, control.at.top, control.at.right - control.at.left,
                          control.at.bottom - control.at.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    LONG dx = reachesRight - reachedRight, dy = reachesBottom - reachedBottom;
-    if (dx <= 0 && dy <= 0)
+    LONG dx = std::max(reachesRight - reachedRight, 0L), dy = std::max(reachesBottom - reachedBottom, 0L);
+    if (dx == 0 && dy == 0)
         return;
     RECT frame;
     GetWindowRect(dialog, &frame);
-    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + (dx > 0 ? dx : 0),
-                 frame.bottom - frame.top + (dy > 0 ? dy : 0), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + dx, frame.bottom - frame.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -218,8 +217,7 @@ void place(HWND dialog, const Layout& layout)
 void TextFit::growToFit(HWND dialog)
 {
     Layout layout;
-    layout.drawText = reinterpret_cast<DrawTextFunction>(reinterpret_cast<void (*)()>(
-        SystemCallSeam::active().getProcAddress(GetModuleHandleA("user32.dll"), "DrawTextA")));
+    layout.drawText = SystemLibraries::loadedFunction<DrawTextFunction>("user32.dll", "DrawTextA");
     if (layout.drawText == nullptr)
         return;
     layout.count = collect(dialog, layout.controls);

@@ -444,11 +444,16 @@ void Automation::rescue()
 }
 
 namespace {
-bool isGroupBox(HWND control)
+bool isClass(HWND control, const char* name)
 {
     char className[16] = {};
     GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Button") == 0 && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return lstrcmpiA(className, name) == 0;
+}
+
+bool isGroupBox(HWND control)
+{
+    return isClass(control, "Button") && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // What the control's text needs and the room that the control gives it, as the control draws
@@ -456,10 +461,8 @@ bool isGroupBox(HWND control)
 // for a control that draws no text of its own (a picture, an edit box, a bar).
 bool measureText(HWND control, LONG& needed, LONG& room)
 {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
     LONG style = GetWindowLongA(control, GWL_STYLE);
-    bool isStatic = lstrcmpiA(className, "Static") == 0, isButton = lstrcmpiA(className, "Button") == 0;
+    bool isStatic = isClass(control, "Static"), isButton = isClass(control, "Button");
     LONG type = style & (isStatic ? SS_TYPEMASK : BS_TYPEMASK);
     wchar_t text[512] = {};
     if (!GetWindowTextW(control, text, 512) || !(isStatic || isButton) ||
@@ -493,10 +496,8 @@ void Automation::expectLaidOutWhole(HWND dialog)
 {
     std::vector<HWND> shown; // but for the text statics without a text, which show nothing
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        bool emptyStatic = lstrcmpiA(className, "Static") == 0 &&
-                           (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT && textOf(child).empty();
+        bool emptyStatic = isClass(child, "Static") && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT &&
+                           textOf(child).empty();
         if (IsWindowVisible(child) && !emptyStatic)
             shown.push_back(child);
     }
@@ -514,9 +515,10 @@ void Automation::expectLaidOutWhole(HWND dialog)
         check(IntersectRect(&common, &one, &client) && EqualRect(&common, &one), name(shown[i]) + " leaves the dialog");
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
             GetWindowRect(shown[j], &other);
-            bool grouped = (isGroupBox(shown[i]) && IntersectRect(&common, &one, &other) && EqualRect(&common, &other)) ||
-                           (isGroupBox(shown[j]) && IntersectRect(&common, &one, &other) && EqualRect(&common, &one));
-            check(grouped || !IntersectRect(&common, &one, &other), name(shown[i]) + " overlaps " + name(shown[j]));
+            bool meet = IntersectRect(&common, &one, &other) != FALSE;
+            bool grouped = (isGroupBox(shown[i]) && EqualRect(&common, &other)) ||
+                           (isGroupBox(shown[j]) && EqualRect(&common, &one));
+            check(!meet || grouped, name(shown[i]) + " overlaps " + name(shown[j]));
         }
     }
 }
